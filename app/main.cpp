@@ -1,0 +1,34 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/MainWindow.h"
+
+namespace {
+
+// Without a display and without an explicit platform, Qt would abort with a
+// long plugin message; say in one line why the window cannot open.
+bool displayAvailable() {
+#if defined(Q_OS_LINUX)
+    const bool hasPlatform = std::getenv("QT_QPA_PLATFORM") != nullptr;
+    const bool hasX11 = std::getenv("DISPLAY") != nullptr && *std::getenv("DISPLAY") != '\0';
+    const bool hasWayland = std::getenv("WAYLAND_DISPLAY") != nullptr && *std::getenv("WAYLAND_DISPLAY") != '\0';
+    return hasPlatform || hasX11 || hasWayland;
+#else
+    return true;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayAvailable()) {
+        std::fputs("pilecalc: no display found (DISPLAY and WAYLAND_DISPLAY are unset); cannot open the window.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace pilecalc {
+
+// Period-decimal reading: leading blanks, then an optional sign, digits with
+// an optional "." and fraction, an optional exponent, and nothing after it.
+// Anything else (a comma, a trailing blank, letters, empty) gives no value.
+// Values too large for a double give no value either.
+std::optional<double> readPeriodDecimal(std::u16string_view text);
+
+// Locale-decimal reading: blanks allowed before and after the number, the
+// locale's decimal separator or a period as the decimal point.
+std::optional<double> readLocaleDecimal(std::u16string_view text, char16_t decimalSeparator);
+
+}  // namespace pilecalc

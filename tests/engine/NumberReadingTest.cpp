@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "engine/NumberReading.h"
+#include "support/Utf.h"
+
+namespace pilecalc {
+namespace {
+
+struct ReadCase {
+    const char16_t* text;
+    std::optional<double> expected;
+};
+
+TEST(ReadPeriodDecimal, acceptsOnlyAPeriodNumberAfterLeadingBlanks) {
+    const ReadCase cases[] = {
+        {u"1000", 1000.0},     {u"  25", 25.0},     {u"0.70", 0.70},     {u"-1000", -1000.0},
+        {u"+1.5", 1.5},        {u"1e3", 1000.0},    {u"1.5E-1", 0.15},   {u".5", 0.5},
+        {u"5.", 5.0},          {u"1000 ", std::nullopt}, {u"1,000", std::nullopt}, {u"", std::nullopt},
+        {u"abc", std::nullopt}, {u"1.5d", std::nullopt}, {u"1e", std::nullopt}, {u".", std::nullopt},
+        {u"-", std::nullopt},  {u"1e999", std::nullopt}, {u"1e-999", 0.0},  {u"1 000", std::nullopt},
+        {u"\t5", std::nullopt}, {u"５", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readPeriodDecimal(c.text), c.expected) << test::toUtf8(c.text);
+    }
+}
+
+TEST(ReadLocaleDecimal, acceptsBlanksAroundAndTheLocaleSeparatorOrAPeriod) {
+    const ReadCase comma[] = {
+        {u" 1,5 ", 1.5}, {u"1.5", 1.5}, {u"2000", 2000.0}, {u"1,5,0", std::nullopt}, {u"", std::nullopt},
+        {u"  ", std::nullopt}, {u"1.5D", std::nullopt}, {u"-3", -3.0},
+    };
+    for (const auto& c : comma) EXPECT_EQ(readLocaleDecimal(c.text, u','), c.expected) << test::toUtf8(c.text);
+
+    const ReadCase period[] = {
+        {u" 1.5 ", 1.5}, {u"1,5", std::nullopt}, {u"3.7037037037037", 3.7037037037037},
+    };
+    for (const auto& c : period) EXPECT_EQ(readLocaleDecimal(c.text, u'.'), c.expected) << test::toUtf8(c.text);
+}
+
+}  // namespace
+}  // namespace pilecalc
