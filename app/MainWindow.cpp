@@ -1,6 +1,137 @@
+// The window itself: construction, creation handler, movement between layers, exit.
 #include "app/MainWindow.h"
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTableWidget>
+
+#include "app/AboutWindow.h"
+#include "app/ScaledLayer.h"
+#include "platform/Clock.h"
+
+using pilecalc::app::ScaledLayer;
+
+namespace {
+constexpr QSize kDesignSize(330, 692);
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_clock(&pilecalc::platform::currentDateTime),
+      m_permissions(&pilecalc::platform::permissionService()) {
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("嵌岩桩承载力计算 (JTS167-4-2012)"));
-    setFixedSize(330, 692);
+    setFixedSize(kDesignSize);
+
+    MainFormLayer = new ScaledLayer(QStringLiteral("MainFormLayer"), kDesignSize, this);
+    YouHuaFormLayer = new ScaledLayer(QStringLiteral("YouHuaFormLayer"), kDesignSize, this);
+    JieGuo_DocLayer = new ScaledLayer(QStringLiteral("JieGuo_DocLayer"), kDesignSize, this);
+    ComFormLayer = new ScaledLayer(QStringLiteral("ComFormLayer"), QSize(331, 726), this);
+    for (ScaledLayer* layer : {MainFormLayer, YouHuaFormLayer, JieGuo_DocLayer, ComFormLayer}) {
+        layer->setGeometry(rect());
+    }
+    YouHuaFormLayer->hide();
+    JieGuo_DocLayer->hide();
+    ComFormLayer->hide();
+
+    buildMainLayer();
+    buildOptimisationLayer();
+    buildViewerLayer();
+
+    // Lies below the client area: the batch run keeps its range and value, nobody sees it.
+    pb_YH_jingdu = new QProgressBar(this);
+    pb_YH_jingdu->setObjectName(QStringLiteral("pb_YH_jingdu"));
+    pb_YH_jingdu->setOrientation(Qt::Horizontal);
+    pb_YH_jingdu->setGeometry(20, 704, 280, 10);
+    pb_YH_jingdu->hide();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+
+    FormCreate();
+    wireHandlers();
+}
+
+MainWindow::~MainWindow() { delete aboutWindow; }
+
+void MainWindow::setClockForTesting(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+void MainWindow::setPermissionServiceForTesting(pilecalc::platform::PermissionService* service) {
+    m_permissions = service ? service : &pilecalc::platform::permissionService();
+}
+
+void MainWindow::FormCreate() {
+    pileCount = 0;
+    unsavedTexts = 0;
+    optimisationMode = 0;
+    dOrder = 0;
+    QcdOrder = 0;
+    fillRangesGrid();
+    createOptimisationLists();
+}
+
+void MainWindow::fillRangesGrid() {
+    static const char16_t* const cells[5][5] = {
+        {u"桩身直径 d(mm)", u"1000", u"2000", u"500", u"桩径取值范围"},
+        {u"嵌岩深度 hr(mm)", u"1.0d", u"3.0d", u"1.0d", u"也可直接输入数值(不可混用)"},
+        {u"岩石强度 frk(MPa)", u"30.00", u"50.00", u"10.00", u"岩石单轴抗压强度标准值应大于0"},
+        {u"", u"", u"", u"", u""},
+        {u"筛选 Qcd(kN)", u"10000", u"15000", u"", u"输入0不起控制作用"},
+    };
+    for (int row = 0; row < 5; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            auto* item = new QTableWidgetItem(QString::fromUtf16(cells[row][column]));
+            const bool rangeCell = row <= 2 && column >= 1 && column <= 3;
+            const bool filterCell = row == 4 && (column == 1 || column == 2);
+            Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+            if (rangeCell || filterCell) flags |= Qt::ItemIsEditable;
+            item->setFlags(flags);
+            if (column >= 1 && column <= 3) item->setTextAlignment(Qt::AlignCenter);
+            Grid1_Youhuaxuanxiang->setItem(row, column, item);
+        }
+    }
+}
+
+void MainWindow::FormClose() {
+    // Nothing is asked and nothing is saved; the about window goes with the main window.
+    if (aboutWindow) aboutWindow->hide();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QLinearGradient sky(0, 0, 0, height());
+    sky.setColorAt(0, QColor(0x00, 0xBF, 0xFF));  // deep sky blue
+    sky.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), sky);
+}
+
+void MainWindow::cbt_tuichuClick() { close(); }
+
+void MainWindow::cbt_YouHuaClick() {
+    MainFormLayer->hide();
+    YouHuaFormLayer->show();
+    optimisationMode = 1;
+}
+
+void MainWindow::cbt_YHfanhuiClick() {
+    MainFormLayer->show();
+    YouHuaFormLayer->hide();
+    optimisationMode = 0;
+}
+
+void MainWindow::cbt_CopyRightClick() {
+    if (!aboutWindow) aboutWindow = new AboutWindow();  // owned by nobody, kept for the run
+    aboutWindow->show();
+    aboutWindow->raise();
 }

@@ -1,9 +1,239 @@
 #pragma once
 
+// The calculator's one window. How a compute runs (cbt_computeClick -> runCompute):
+//   1. the six input controls (cbe_dd, cbe_hr, edt_frk, ckb_/cbe_zhongfenghua, cbe_Gamacr)
+//      -> pilecalc::readPileCase; a failed check colours its control, writes the status line
+//      lb_shuoming and the stop message on lb_YHxingxi, and ends the run silently;
+//   2. pilecalc::computePile -> PileResult; a result that is not finite is refused the same way;
+//   3. showPileResult: six output edits and two share labels at the mode of popbox_jingdu;
+//   4. only while optimisationMode == 0, the record step: pileCount + 1, a summary table row
+//      and a calculation book block (reports/), the memos re-synced, cbt_View in place of
+//      cbt_compute.
+// The window only moves texts between controls and those functions; every figure is
+// computed in engine/ and every report line is built in reports/.
+//
+// The implementation is split by layer: MainLayer.cpp (compute and display),
+// ChangeReactions.cpp (input edits), ResultsViewer.cpp and RecordStep.cpp (the two memos),
+// Saving.cpp (result files), MainWindowControls*.cpp (building the controls) and
+// Optimisation*.cpp (the optimisation layer).
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/NumberFormat.h"
+#include "engine/PileCase.h"
+#include "engine/PileResult.h"
+#include "platform/Permissions.h"
+#include "reports/ReportInputs.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QTableView;
+class QTableWidget;
+class AboutWindow;
+
+namespace pilecalc::app {
+class ScaledLayer;
+}
 
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // ---- shared run state (all zeroed by FormCreate) ----
+    int pileCount = 0;         // piles held in the calculation book and the summary table
+    int unsavedTexts = 0;      // bit 1: book unsaved, bit 2: table unsaved
+    int optimisationMode = 0;  // 1 while the optimisation layer is in use
+    int dOrder = 0;            // sort state of the d key of the optimisation lists
+    int QcdOrder = 0;          // sort state of the Qcd key of the optimisation lists
+
+    // The two report texts, one entry per memo line; the memos show them joined by line breaks.
+    pilecalc::Lines bookLines;   // calculation book (meo_jisuanjieguo_Doc)
+    pilecalc::Lines tableLines;  // pile summary table (meo_jisuanjieguo_Xls)
+
+    // Name of the storage-write permission; the desktop leaves both empty.
+    QString FPermissionWriteExternalStorage;
+    QString FPermissionReadExternalStorage;
+
+    // ---- layers ----
+    pilecalc::app::ScaledLayer* MainFormLayer = nullptr;
+    pilecalc::app::ScaledLayer* YouHuaFormLayer = nullptr;
+    pilecalc::app::ScaledLayer* JieGuo_DocLayer = nullptr;
+    pilecalc::app::ScaledLayer* ComFormLayer = nullptr;
+    QProgressBar* pb_YH_jingdu = nullptr;  // below the client area, never shown
+
+    // ---- MainFormLayer ----
+    QLabel* lb_cxm = nullptr;
+    QPushButton* cbt_CopyRight = nullptr;
+    QGroupBox* gpb_srcs = nullptr;
+    QLabel* lb_dd = nullptr;
+    QComboBox* cbe_dd = nullptr;
+    QLabel* lb_hr = nullptr;
+    QComboBox* cbe_hr = nullptr;
+    QLabel* lb_frk = nullptr;
+    QLineEdit* edt_frk = nullptr;
+    QCheckBox* ckb_zhongfenghua = nullptr;
+    QComboBox* cbe_zhongfenghua = nullptr;
+    QLabel* lb_Gamacr = nullptr;
+    QComboBox* cbe_Gamacr = nullptr;
+    QGroupBox* gpb_scjg = nullptr;
+    QPushButton* cbt_JingDu = nullptr;
+    QComboBox* popbox_jingdu = nullptr;
+    QLabel* lb_guifan = nullptr;
+    QLabel* lb_guifan2 = nullptr;
+    QLabel* lb_kesais = nullptr;
+    QLineEdit* edt_kesais = nullptr;
+    QLabel* lb_kesaip = nullptr;
+    QLineEdit* edt_kesaip = nullptr;
+    QLabel* lb_Qrs = nullptr;
+    QLineEdit* edt_Qrs = nullptr;
+    QLabel* lb_Qrp = nullptr;
+    QLineEdit* edt_Qrp = nullptr;
+    QLabel* lb_Qrk = nullptr;
+    QLineEdit* edt_Qrk = nullptr;
+    QLabel* lb_ra = nullptr;
+    QLineEdit* edt_ra = nullptr;
+    QPushButton* cbt_compute = nullptr;
+    QPushButton* cbt_View = nullptr;
+    QPushButton* cbt_YouHua = nullptr;
+    QPushButton* cbt_tuichu = nullptr;
+    QLabel* img_Logo = nullptr;
+    QLabel* lb_shuoming = nullptr;
+
+    // ---- JieGuo_DocLayer ----
+    QLabel* lb_jisuanjieguo = nullptr;
+    QPushButton* cbt_PageBook = nullptr;
+    QPlainTextEdit* meo_jisuanjieguo_Doc = nullptr;
+    QPlainTextEdit* meo_jisuanjieguo_Xls = nullptr;
+    QPushButton* cbt_sanchu = nullptr;
+    QPushButton* cbt_Exit = nullptr;
+    QPushButton* cbt_Save = nullptr;
+    QSlider* tcb_meoFontSize = nullptr;
+
+    // ---- YouHuaFormLayer controls ----
+    QLabel* lb_youhuabiaoti = nullptr;
+    QTableWidget* Grid1_Youhuaxuanxiang = nullptr;
+    QTableView* Grid2_Youhuajieguo = nullptr;
+    QTableView* Grid3_Youhuasaixuan = nullptr;
+    QLabel* lb_huzhu = nullptr;
+    QPushButton* cbt_zhangkai = nullptr;
+    QPushButton* cbt_YHcompute = nullptr;
+    QPushButton* cbt_YHsaixuan = nullptr;
+    QPushButton* cbt_YHsave = nullptr;
+    QPushButton* cbt_YHfanhui = nullptr;
+    QLabel* lb_YHxingxi = nullptr;
+
+    // The about window, created on first use and kept for the run.
+    AboutWindow* aboutWindow = nullptr;
+
+    // ---- hooks for tests and the screenshot tool ----
+    void setClockForTesting(std::function<QDateTime()> clock);
+    void setPermissionServiceForTesting(pilecalc::platform::PermissionService* service);
+
+    // The compute operation with its outcome: true when the pile was computed and shown
+    // (and recorded outside optimisation mode), false when a check or the number range
+    // refused it. cbt_computeClick runs exactly this.
+    bool runCompute();
+
+    // Precision mode selected in popbox_jingdu.
+    pilecalc::PrecisionMode precisionMode() const;
+    // Decimal separator of the default locale, used for every reading and writing of numbers.
+    static char16_t decimalSeparator();
+
+public slots:
+    // ---- window and main layer ----
+    void FormCreate();
+    void FormClose();
+    void cbt_tuichuClick();
+    void cbt_YouHuaClick();
+    void cbt_YHfanhuiClick();
+    void cbt_computeClick();
+    void cbe_ddChange();
+    void cbe_hrChange();
+    void edt_frkChange();
+    void cbe_zhongfenghuaChange();
+    void ckb_zhongfenghuaChange();
+    void cbe_GamacrChange();
+    void cbt_JingDuClick();
+    void popbox_jingduChange();
+    void cbt_CopyRightClick();
+
+    // ---- results viewer ----
+    void cbt_ViewClick();
+    void cbt_ExitClick();
+    void cbt_PageBookClick();
+    void cbt_sanchuClick();
+    void tcb_meoFontSizeChange();
+
+    // ---- saving ----
+    void cbt_SaveClick();
+    void RequestSave();
+    void DisplayRationale(QObject* sender, const QStringList& permissions, std::function<void()> proceed);
+    void SaveResultFiles(QObject* sender, const QStringList& permissions,
+                         const std::vector<pilecalc::platform::PermissionStatus>& grantResults);
+
+    // ---- optimisation layer (app/Optimisation*.cpp) ----
+public slots:
+    void Grid1_YouhuaxuanxiangSelectCell(int column, int row);
+    void Grid1_YouhuaxuanxiangEditingDone(int column, int row);
+    void cbt_YHcomputeClick();
+    void cbt_YHsaixuanClick();
+    void Grid2_YouhuajieguoHeaderClick(int column);
+    void Grid3_YouhuasaixuanHeaderClick(int column);
+    void Grid2_YouhuajieguoCellDblClick(int column, int row);
+    void Grid3_YouhuasaixuanCellDblClick(int column, int row);
+    void cbt_zhangkaiClick();
+    void cbt_YHsaveClick();
+
+public:
+    // Creation steps of the optimisation layer run by FormCreate after the ranges grid is
+    // filled: the 17 column headers of both result lists and their models.
+    void createOptimisationLists();
+    // The optimisation branch of SaveResultFiles: writes the visible result list.
+    void saveOptimisationList();
+    // ---- end of optimisation layer ----
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildMainLayer();
+    void buildOptimisationLayer();
+    void buildViewerLayer();
+    void wireHandlers();
+    void fillRangesGrid();
+
+    // Steps of the compute operation (MainLayer.cpp).
+    void applyReading(const pilecalc::PileReading& reading);
+    void reportFailure(const QString& message, QWidget* control);
+    void showStatus(const QString& text, unsigned int argb);
+    void showPileResult(const pilecalc::PileResult& result, pilecalc::PrecisionMode mode);
+
+    // Record step and memo upkeep (RecordStep.cpp).
+    void recordPile(const pilecalc::PileCase& pile, const pilecalc::PileResult& result,
+                    pilecalc::PrecisionMode mode);
+
+    // Shared parts of the change reactions (ChangeReactions.cpp).
+    void blankOutputs(bool coefficients, bool forces, bool designValue);
+    void resetShareLabels();
+    void bringBackCompute();
+    void markChecked(QWidget* control, bool passed, const QString& message);
+
+    std::function<QDateTime()> m_clock;
+    pilecalc::platform::PermissionService* m_permissions = nullptr;
 };

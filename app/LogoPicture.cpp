@@ -1,0 +1,96 @@
+#include "app/LogoPicture.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace pilecalc::app {
+namespace {
+
+// A bored pile (grey shaft) standing in soil with its lower end in hatched rock.
+void drawEmblem(QPainter& p, const QRectF& box) {
+    const double w = box.width();
+    const double h = box.height();
+    QRectF rock(box.left(), box.top() + h * 0.6, w, h * 0.4);
+    p.fillRect(rock, QColor(0x8B, 0x5A, 0x2B));
+    p.setPen(QPen(QColor(0x5A, 0x3A, 0x1A), std::max(1.0, w / 40)));
+    for (double x = rock.left() - rock.height(); x < rock.right(); x += w / 6) {
+        p.drawLine(QPointF(x, rock.bottom()), QPointF(x + rock.height(), rock.top()));
+    }
+    QRectF soil(box.left(), box.top() + h * 0.25, w, h * 0.35);
+    p.fillRect(soil, QColor(0xD2, 0xB4, 0x8C));
+    QRectF shaft(box.left() + w * 0.38, box.top(), w * 0.24, h * 0.9);
+    QLinearGradient concrete(shaft.topLeft(), shaft.topRight());
+    concrete.setColorAt(0, QColor(0x90, 0x90, 0x90));
+    concrete.setColorAt(0.5, QColor(0xE0, 0xE0, 0xE0));
+    concrete.setColorAt(1, QColor(0x80, 0x80, 0x80));
+    p.setPen(Qt::NoPen);
+    p.fillRect(shaft, concrete);
+    QPainterPath arrow;
+    arrow.moveTo(shaft.center().x(), box.top() - h * 0.02);
+    arrow.lineTo(shaft.center().x() - w * 0.1, box.top() - h * 0.2);
+    arrow.lineTo(shaft.center().x() + w * 0.1, box.top() - h * 0.2);
+    arrow.closeSubpath();
+    p.fillPath(arrow, QColor(0xC0, 0x20, 0x20));
+}
+
+}  // namespace
+
+QPixmap drawLogoStrip(QSize size) {
+    QPixmap pixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient background(QPointF(size.width() / 2.0, size.height() / 2.0), size.width() / 2.0);
+    background.setColorAt(0, QColor(0xF5, 0xBD, 0xBD));
+    background.setColorAt(1, Qt::white);
+    p.fillRect(pixmap.rect(), background);
+    const double h = size.height() * 0.8;
+    drawEmblem(p, QRectF(size.width() * 0.18, size.height() * 0.15, h * 0.8, h * 0.85));
+    QFont f = p.font();
+    f.setPixelSize(std::max(8, size.height() / 2));
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0x8A, 0x2B, 0xE2));
+    p.drawText(QRectF(size.width() * 0.18 + h, 0, size.width(), size.height()), Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("Rock-socketed pile  ·  JTS 167-4"));
+    return pixmap;
+}
+
+QPixmap drawContactPicture(QSize size) {
+    constexpr int cells = 21;
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    const double cell = std::min(size.width(), size.height()) / double(cells + 2);
+    auto block = [&](int x, int y) {
+        p.fillRect(QRectF((x + 1) * cell, (y + 1) * cell, cell, cell), Qt::black);
+    };
+    // Three finder squares in the corners, as on a scannable code.
+    auto finder = [&](int ox, int oy) {
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 7; ++x) {
+                const bool ring = x == 0 || y == 0 || x == 6 || y == 6;
+                const bool core = x >= 2 && x <= 4 && y >= 2 && y <= 4;
+                if (ring || core) block(ox + x, oy + y);
+            }
+    };
+    finder(0, 0);
+    finder(cells - 7, 0);
+    finder(0, cells - 7);
+    // A fixed pseudo-random field elsewhere (linear congruential, always the same picture).
+    unsigned int state = 167u;
+    for (int y = 0; y < cells; ++y)
+        for (int x = 0; x < cells; ++x) {
+            state = state * 1103515245u + 12345u;
+            const bool inFinder = (x < 8 && y < 8) || (x >= cells - 8 && y < 8) || (x < 8 && y >= cells - 8);
+            if (!inFinder && ((state >> 16) & 1u)) block(x, y);
+        }
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF centre((cells / 2 - 2) * cell + cell, (cells / 2 - 2) * cell + cell, 5 * cell, 5 * cell);
+    p.fillRect(centre, Qt::white);
+    drawEmblem(p, centre.adjusted(cell * 0.5, cell * 1.0, -cell * 0.5, -cell * 0.2));
+    return pixmap;
+}
+
+}  // namespace pilecalc::app

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+namespace pilecalc::app {
+
+// The banner at the foot of the main layer: a small emblem of a pile socketed in rock on
+// a radial gradient from light pink to white. Drawn by the program; no image files.
+QPixmap drawLogoStrip(QSize size);
+
+// The contact picture of the about window: a square code-like pattern with the emblem in
+// its centre, 168 x 168 pixels before scaling.
+QPixmap drawContactPicture(QSize size);
+
+}  // namespace pilecalc::app

@@ -1,0 +1,10 @@
+#include "platform/Shell.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace pilecalc::platform {
+
+void openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+}  // namespace pilecalc::platform
