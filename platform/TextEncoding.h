@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+namespace pilecalc::platform {
+
+// Character set of the user's locale as the C library names it ("UTF-8",
+// "GBK", "GB18030", "ANSI_X3.4-1968"), taken from LC_ALL / LC_CTYPE / LANG
+// of the environment without touching the process's own locale.
+QByteArray systemCodeset();
+
+// Memo files (calculation book, summary table) carry a UTF-8 byte-order mark
+// when written as UTF-8, so Windows editors open them right; the optimisation
+// lists never do.
+enum class ResultFileKind { Memo, OptimisationTable };
+
+// Turns report text into the bytes of a result file. A locale whose
+// character set holds the report's Chinese (GBK, GB18030, GB2312) gets its
+// own bytes, with '?' for a character it lacks, as Chinese Windows tools
+// expect. Every other locale (UTF-8, or C/POSIX/Latin sets that cannot hold
+// Chinese at all) gets UTF-8: falling back to question marks there would
+// lose the whole text.
+class ResultEncoder {
+public:
+    explicit ResultEncoder(QByteArray codeset, ResultFileKind kind);
+
+    // Bytes at the start of the file: the UTF-8 mark for a UTF-8 memo, else none.
+    QByteArray prefix() const;
+    // One piece of text, no mark; not thread-safe (shares one converter).
+    QByteArray encode(const QString& text) const;
+    // True when the text goes out as UTF-8 rather than the locale's own set.
+    bool writesUtf8() const { return !m_converter; }
+
+private:
+    ResultFileKind m_kind;
+    std::shared_ptr<void> m_converter;  // iconv handle; null: UTF-8
+};
+
+}  // namespace pilecalc::platform
