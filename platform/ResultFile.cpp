@@ -17,8 +17,7 @@ const QByteArray kLineEnd("\r\n");
 constexpr qsizetype kChunkBytes = 256 * 1024;
 
 SaveOutcome failed(const QString& path, const QString& reason) {
-    return {false, path,
-            QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason)};
+    return {false, path, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason)};
 }
 
 // Writes the file through a temporary file and one rename. produce() gets
@@ -32,8 +31,10 @@ SaveOutcome writeSafely(const ResultFileTarget& target, const QString& fileName,
     }
     const QString path = resultFilePath(target.folder, fileName);
     const QFileInfo folder(target.folder);
-    if (!folder.exists()) return failed(path, QStringLiteral("文件夹“%1”不存在").arg(QDir::toNativeSeparators(target.folder)));
-    if (!folder.isDir()) return failed(path, QStringLiteral("“%1”不是文件夹").arg(QDir::toNativeSeparators(target.folder)));
+    if (!folder.exists())
+        return failed(path, QStringLiteral("文件夹“%1”不存在").arg(QDir::toNativeSeparators(target.folder)));
+    if (!folder.isDir())
+        return failed(path, QStringLiteral("“%1”不是文件夹").arg(QDir::toNativeSeparators(target.folder)));
     if (QFileInfo(path).isDir()) return failed(path, QStringLiteral("已有同名的文件夹"));
 
     QSaveFile file(path);
@@ -59,9 +60,7 @@ SaveOutcome writeSafely(const ResultFileTarget& target, const QString& fileName,
     return {true, path, {}};
 }
 
-bool writeAll(QSaveFile& file, const QByteArray& bytes) {
-    return bytes.isEmpty() || file.write(bytes) == bytes.size();
-}
+bool writeAll(QSaveFile& file, const QByteArray& bytes) { return bytes.isEmpty() || file.write(bytes) == bytes.size(); }
 
 }  // namespace
 

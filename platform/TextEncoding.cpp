@@ -1,11 +1,12 @@
 #include "platform/TextEncoding.h"
 
-#include <QSysInfo>
-#include <cerrno>
-#include <clocale>
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
+
+#include <QSysInfo>
+#include <cerrno>
+#include <clocale>
 
 namespace pilecalc::platform {
 namespace {

@@ -23,7 +23,7 @@ enum class ResultFileKind { Memo, OptimisationTable };
 // Chinese at all) gets UTF-8: falling back to question marks there would
 // lose the whole text.
 class ResultEncoder {
-public:
+  public:
     explicit ResultEncoder(QByteArray codeset, ResultFileKind kind);
 
     // Bytes at the start of the file: the UTF-8 mark for a UTF-8 memo, else none.
@@ -33,7 +33,7 @@ public:
     // True when the text goes out as UTF-8 rather than the locale's own set.
     bool writesUtf8() const { return !m_converter; }
 
-private:
+  private:
     ResultFileKind m_kind;
     std::shared_ptr<void> m_converter;  // iconv handle; null: UTF-8
 };

@@ -21,8 +21,8 @@ inline constexpr std::u16string_view kBookBlockEnd = u"=========================
 inline constexpr std::u16string_view kTimeLabel = u"计算时间：";
 
 // Lines of pile n's block, without the time line.
-Lines BookBlock(int n, const TypedInputs& typed, const PileCase& pile, const PileResult& result,
-                PrecisionMode mode, char16_t decimalSeparator);
+Lines BookBlock(int n, const TypedInputs& typed, const PileCase& pile, const PileResult& result, PrecisionMode mode,
+                char16_t decimalSeparator);
 
 // Adds pile n's block and a fresh time line. For n >= 2 the previous time
 // line (the last line of the book) is dropped first, so one time line always

@@ -11,8 +11,8 @@
 namespace pilecalc::reportformat {
 
 // Significant digits of the report figures.
-inline constexpr int kForcePrecision = 10;     // Qcs, Qcp, Qck and the table's Qcd
-inline constexpr int kInputPrecision = 6;      // frk, factors, ratio, A, U2, the book summary's Qcd
+inline constexpr int kForcePrecision = 10;       // Qcs, Qcp, Qck and the table's Qcd
+inline constexpr int kInputPrecision = 6;        // frk, factors, ratio, A, U2, the book summary's Qcd
 inline constexpr int kCoefficientPrecision = 5;  // zetaS, zetaP with four decimals
 inline constexpr int kSharePrecision = 7;
 

@@ -16,11 +16,11 @@ std::u16string repeated(char16_t c, int count) { return std::u16string(static_ca
 // Field widths of the mode-dependent columns: with decimals the figures get
 // one more column and the padding one less, so every column stays 10 wide.
 struct ModeColumns {
-    int force;      // Qcs, Qcp, Qck
+    int force;  // Qcs, Qcp, Qck
     int forcePad;
-    int share;      // share text including "%"
+    int share;  // share text including "%"
     int sharePad;
-    int design;     // Qcd, last column (9 wide)
+    int design;  // Qcd, last column (9 wide)
     int designPad;
 };
 
@@ -43,7 +43,9 @@ std::u16string SummaryRow(int n, const TypedInputs& typed, const PileCase& pile,
     const auto right = [](std::u16string_view text, int width, int pad) {
         return AlignRight(text, u" ", width) + Blanks(pad);
     };
-    const auto force = [&](double kN) { return right(rf::force(kN, rf::kForcePrecision, mode, sep), w.force, w.forcePad); };
+    const auto force = [&](double kN) {
+        return right(rf::force(kN, rf::kForcePrecision, mode, sep), w.force, w.forcePad);
+    };
     const auto share = [&](double percent) {
         return right(rf::share(percent, r.sharesDefined, D, sep), w.share, w.sharePad);
     };

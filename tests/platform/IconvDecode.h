@@ -2,10 +2,11 @@
 
 // Test helper: decodes file bytes back to text with the C library's
 // converter, independently of the encoder under test.
+#include <iconv.h>
+
 #include <QByteArray>
 #include <QString>
 #include <cerrno>
-#include <iconv.h>
 
 namespace pilecalc::test {
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +8,6 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <stdexcept>
-#include <sys/resource.h>
 
 #include "engine/PileCase.h"
 #include "engine/PileResult.h"
@@ -58,7 +58,7 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 
 // The documents folder is a fresh temporary folder for every test.
 class ResultFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         setDocumentsFolderForTesting(m_dir.path());
@@ -71,7 +71,7 @@ protected:
         return QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
-private:
+  private:
     QTemporaryDir m_dir;
 };
 
@@ -83,7 +83,7 @@ TEST_F(ResultFiles, bookInGbkIsJoinedByCrLfWithoutFinalBreakOrMark) {
     EXPECT_TRUE(outcome.error.isEmpty());
 
     const QByteArray bytes = readFile(outcome.path);
-    EXPECT_TRUE(bytes.startsWith("=================="));  // no byte-order mark
+    EXPECT_TRUE(bytes.startsWith("=================="));      // no byte-order mark
     EXPECT_TRUE(bytes.contains("\xC7\xB6\xD1\xD2\xD7\xAE"));  // 嵌岩桩 in GBK
     EXPECT_FALSE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), static_cast<qsizetype>(book.size()) - 1);
@@ -137,8 +137,8 @@ TEST_F(ResultFiles, optimisationListIsStreamedWithCrLfAfterEveryLine) {
     const Lines head = OptimisationTableHead(u"嵌岩桩优化计算原始结果");
     const Lines foot = SummaryFooter(u"2024/5/6 9:08:07");
     const std::array<std::u16string_view, kOptimisationCells> cells{
-        u"", u"1000", u"7636", u"1.0d", u"25.00", u"是", u"0.70", u"1.00", u"0.0490",
-        u"3848", u"28%", u"0.5040", u"9896", u"72%", u"13744", u"1.80", u""};
+        u"",     u"1000", u"7636",   u"1.0d", u"25.00", u"是",    u"0.70", u"1.00", u"0.0490",
+        u"3848", u"28%",  u"0.5040", u"9896", u"72%",   u"13744", u"1.80", u""};
     const std::size_t total = head.size() + rows + foot.size();
     const auto lineAt = [&](std::size_t k) -> std::u16string {
         if (k < head.size()) return head[k];
@@ -183,8 +183,12 @@ TEST_P(SaveFailure, isReportedNamingTheFileAndWritesNothing) {
     const auto& c = GetParam();
     QString target;
     if (!c.subFolder.isEmpty()) target = folder() + "/" + c.subFolder;
-    if (c.folderIsFile) { ASSERT_TRUE(writeFile(target, "a plain file")); }
-    if (c.nameIsFolder) { ASSERT_TRUE(QDir().mkpath(resultFilePath(target, kBookFile))); }
+    if (c.folderIsFile) {
+        ASSERT_TRUE(writeFile(target, "a plain file"));
+    }
+    if (c.nameIsFolder) {
+        ASSERT_TRUE(QDir().mkpath(resultFilePath(target, kBookFile)));
+    }
     const QStringList before = entries();
 
     const SaveOutcome memo = saveMemoFile({target, "GBK"}, kBookFile, {u"text"});
@@ -197,9 +201,15 @@ TEST_P(SaveFailure, isReportedNamingTheFileAndWritesNothing) {
         EXPECT_TRUE(outcome.error.contains(QString::fromUtf8(c.reason))) << outcome.error.toStdString();
     }
     EXPECT_EQ(entries(), before);
-    if (c.folderIsFile) { EXPECT_EQ(readFile(target), QByteArray("a plain file")); }
-    if (c.nameIsFolder) { EXPECT_TRUE(QFileInfo(resultFilePath(target, kBookFile)).isDir()); }
-    if (!c.subFolder.isEmpty() && !c.folderIsFile && !c.nameIsFolder) { EXPECT_FALSE(QFileInfo::exists(target)); }
+    if (c.folderIsFile) {
+        EXPECT_EQ(readFile(target), QByteArray("a plain file"));
+    }
+    if (c.nameIsFolder) {
+        EXPECT_TRUE(QFileInfo(resultFilePath(target, kBookFile)).isDir());
+    }
+    if (!c.subFolder.isEmpty() && !c.folderIsFile && !c.nameIsFolder) {
+        EXPECT_FALSE(QFileInfo::exists(target));
+    }
     EXPECT_FALSE(QFileInfo::exists(QDir::rootPath() + kBookFile));
 }
 
@@ -227,7 +237,7 @@ TEST_F(ResultFiles, failureWhileProducingLinesKeepsTheEarlierFile) {
 // A file size limit makes writes fail as a full disk does, whatever rights
 // the test runs with.
 class FullDisk : public ResultFiles {
-protected:
+  protected:
     void SetUp() override {
         ResultFiles::SetUp();
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &m_saved), 0);
@@ -244,7 +254,7 @@ protected:
         ResultFiles::TearDown();
     }
 
-private:
+  private:
     rlimit m_saved{};
     void (*m_oldHandler)(int) = SIG_DFL;
 };
@@ -264,7 +274,8 @@ TEST_F(FullDisk, failedWriteKeepsTheEarlierFileAndRemovesTheTemporaryOne) {
         EXPECT_TRUE(outcome.error.startsWith(QStringLiteral("无法保存文件“"))) << outcome.error.toStdString();
         // The system's reason, not the note of the clean-up that followed it.
         EXPECT_TRUE(outcome.error.contains(QStringLiteral("写入失败"))) << outcome.error.toStdString();
-        EXPECT_FALSE(outcome.error.contains(QStringLiteral("cancel"), Qt::CaseInsensitive)) << outcome.error.toStdString();
+        EXPECT_FALSE(outcome.error.contains(QStringLiteral("cancel"), Qt::CaseInsensitive))
+            << outcome.error.toStdString();
     }
     EXPECT_TRUE(list.error.contains(kRawListFile));
     EXPECT_TRUE(book.error.contains(kBookFile));

@@ -14,7 +14,7 @@ namespace {
 
 // Sets one environment variable for the life of the object.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const char* value) : m_name(name) {
         if (const char* old = std::getenv(name)) m_old = old;
         ::setenv(name, value, 1);
@@ -29,7 +29,7 @@ public:
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     const char* m_name;
     std::optional<std::string> m_old;
 };
@@ -47,13 +47,13 @@ TEST_P(SystemCodeset, followsTheEnvironmentLocale) {
     EXPECT_EQ(systemCodeset(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, SystemCodeset,
-    ::testing::Values(CodesetCase{"c_locale_is_ascii", "C", "ANSI_X3.4-1968"},
-                      CodesetCase{"posix_locale_is_ascii", "POSIX", "ANSI_X3.4-1968"},
-                      CodesetCase{"utf8_locale", "C.UTF-8", "UTF-8"},
-                      CodesetCase{"locale_not_installed_falls_back_to_c", "xx_NOWHERE.GBK", "ANSI_X3.4-1968"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, SystemCodeset,
+                         ::testing::Values(CodesetCase{"c_locale_is_ascii", "C", "ANSI_X3.4-1968"},
+                                           CodesetCase{"posix_locale_is_ascii", "POSIX", "ANSI_X3.4-1968"},
+                                           CodesetCase{"utf8_locale", "C.UTF-8", "UTF-8"},
+                                           CodesetCase{"locale_not_installed_falls_back_to_c", "xx_NOWHERE.GBK",
+                                                       "ANSI_X3.4-1968"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 const QByteArray kBom("\xEF\xBB\xBF");
 
@@ -81,25 +81,41 @@ INSTANTIATE_TEST_SUITE_P(
     Codesets, Encoding,
     ::testing::Values(
         EncoderCase{"gbk_ideographs", "GBK", K::Memo, QStringLiteral("嵌岩桩"), {}, "\xC7\xB6\xD1\xD2\xD7\xAE"},
-        EncoderCase{"gbk_full_width_colon_and_brackets", "GBK", K::Memo, QStringLiteral("：《》"), {},
+        EncoderCase{"gbk_full_width_colon_and_brackets",
+                    "GBK",
+                    K::Memo,
+                    QStringLiteral("：《》"),
+                    {},
                     "\xA3\xBA\xA1\xB6\xA1\xB7"},
         EncoderCase{"gbk_greek_letters", "GBK", K::OptimisationTable, QStringLiteral("ζγ"), {}, "\xA6\xC6\xA6\xC3"},
         EncoderCase{"gbk_ascii_unchanged", "GBK", K::Memo, QStringLiteral("ZH1 25.00 kN"), {}, "ZH1 25.00 kN"},
         EncoderCase{"gbk_lacks_emoji_question_mark", "GBK", K::Memo, QStringLiteral("a\U0001F600b"), {}, "a?b"},
-        EncoderCase{"gbk_lone_surrogate_question_mark", "GBK", K::Memo,
-                    QString(QChar(u'x')) + QChar(char16_t{0xD800}) + QChar(u'y'), {}, "x?y"},
+        EncoderCase{"gbk_lone_surrogate_question_mark",
+                    "GBK",
+                    K::Memo,
+                    QString(QChar(u'x')) + QChar(char16_t{0xD800}) + QChar(u'y'),
+                    {},
+                    "x?y"},
         EncoderCase{"gb18030_ideographs", "GB18030", K::OptimisationTable, QStringLiteral("桩"), {}, "\xD7\xAE"},
         EncoderCase{"utf8_memo_has_bom", "UTF-8", K::Memo, QStringLiteral("桩"), kBom, "\xE6\xA1\xA9"},
         EncoderCase{"utf8_list_has_no_bom", "UTF-8", K::OptimisationTable, QStringLiteral("桩"), {}, "\xE6\xA1\xA9"},
         EncoderCase{"utf8_name_spelt_lower_case", "utf8", K::Memo, QStringLiteral("桩"), kBom, "\xE6\xA1\xA9"},
         EncoderCase{"ascii_locale_memo_falls_back_to_utf8", "ANSI_X3.4-1968", K::Memo, QStringLiteral("桩"), kBom,
                     "\xE6\xA1\xA9"},
-        EncoderCase{"ascii_locale_list_falls_back_to_utf8", "ANSI_X3.4-1968", K::OptimisationTable,
-                    QStringLiteral("桩"), {}, "\xE6\xA1\xA9"},
+        EncoderCase{"ascii_locale_list_falls_back_to_utf8",
+                    "ANSI_X3.4-1968",
+                    K::OptimisationTable,
+                    QStringLiteral("桩"),
+                    {},
+                    "\xE6\xA1\xA9"},
         EncoderCase{"latin1_locale_falls_back_to_utf8", "ISO-8859-1", K::Memo, QStringLiteral("γ桩"), kBom,
                     "\xCE\xB3\xE6\xA1\xA9"},
-        EncoderCase{"unknown_codeset_falls_back_to_utf8", "NO-SUCH-CHARSET", K::OptimisationTable,
-                    QStringLiteral("桩"), {}, "\xE6\xA1\xA9"},
+        EncoderCase{"unknown_codeset_falls_back_to_utf8",
+                    "NO-SUCH-CHARSET",
+                    K::OptimisationTable,
+                    QStringLiteral("桩"),
+                    {},
+                    "\xE6\xA1\xA9"},
         EncoderCase{"empty_codeset_falls_back_to_utf8", "", K::Memo, QStringLiteral("桩"), kBom, "\xE6\xA1\xA9"}),
     [](const auto& info) { return std::string(info.param.name); });
 

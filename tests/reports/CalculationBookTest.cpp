@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "reports/CalculationBook.h"
-#include "reports/TextColumns.h"
 #include "reports/ReportPiles.h"
+#include "reports/TextColumns.h"
 #include "support/Utf.h"
 
 namespace pilecalc {
@@ -28,7 +28,8 @@ Lines splitLines(std::u16string_view text) {
 }
 
 // Pile ZH1 of the start inputs, whole-unit precision, period separator.
-constexpr std::u16string_view kStartPileBlock = uR"BOOK(================== 嵌岩桩计算书 ==================
+constexpr std::u16string_view kStartPileBlock =
+    uR"BOOK(================== 嵌岩桩计算书 ==================
 1.基桩编号: ZH1
 2.输入数据
   2.1 基桩参数
@@ -147,22 +148,21 @@ TEST_P(BookSummaryByMode, rowsFollowTheModeAndTheRestDoesNot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, BookSummaryByMode,
-    ::testing::Values(
-        SummaryRowsCase{"two_decimals", PrecisionMode::TwoDecimals,
-                        u"        25.00    3848.45   9896.02  13744.47 ",
-                        u"       7635.82   28.00%    72.00%    较软岩  "},
-        SummaryRowsCase{"one_decimal", PrecisionMode::OneDecimal,
-                        u"        25.00    3848.5    9896.0    13744.5 ",
-                        u"       7635.8     28.0%     72.0%    较软岩  "},
-        SummaryRowsCase{"whole_units_round", PrecisionMode::WholeUnits,
-                        u"        25.00     3848      9896      13744  ",
-                        u"        7636       28%       72%     较软岩  "},
-        SummaryRowsCase{"tens_truncate_forces_not_shares", PrecisionMode::TruncateTens,
-                        u"        25.00     3840      9890      13740  ",
-                        u"        7630       28%       72%     较软岩  "},
-        SummaryRowsCase{"hundreds_truncate_forces_not_shares", PrecisionMode::TruncateHundreds,
-                        u"        25.00     3800      9800      13700  ",
-                        u"        7600       28%       72%     较软岩  "}),
+    ::testing::Values(SummaryRowsCase{"two_decimals", PrecisionMode::TwoDecimals,
+                                      u"        25.00    3848.45   9896.02  13744.47 ",
+                                      u"       7635.82   28.00%    72.00%    较软岩  "},
+                      SummaryRowsCase{"one_decimal", PrecisionMode::OneDecimal,
+                                      u"        25.00    3848.5    9896.0    13744.5 ",
+                                      u"       7635.8     28.0%     72.0%    较软岩  "},
+                      SummaryRowsCase{"whole_units_round", PrecisionMode::WholeUnits,
+                                      u"        25.00     3848      9896      13744  ",
+                                      u"        7636       28%       72%     较软岩  "},
+                      SummaryRowsCase{"tens_truncate_forces_not_shares", PrecisionMode::TruncateTens,
+                                      u"        25.00     3840      9890      13740  ",
+                                      u"        7630       28%       72%     较软岩  "},
+                      SummaryRowsCase{"hundreds_truncate_forces_not_shares", PrecisionMode::TruncateHundreds,
+                                      u"        25.00     3800      9800      13700  ",
+                                      u"        7600       28%       72%     较软岩  "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Single lines of a block for inputs other than the start values; line is
@@ -198,16 +198,20 @@ INSTANTIATE_TEST_SUITE_P(
         BookLineCase{"depth_in_mm_has_unit", depthInMm(), u'.', 7, u"      桩身嵌岩深度hr:                    2000 mm"},
         BookLineCase{"depth_as_multiple_has_no_unit", depthAsMultiple(), u'.', 7,
                      u"      桩身嵌岩深度hr:                    2.0d"},
-        BookLineCase{"capped_ratio_as_entered", cappedDepth(), u'.', 28, u"  4.3 嵌岩深径比hr/d:                    6.00"},
+        BookLineCase{"capped_ratio_as_entered", cappedDepth(), u'.', 28,
+                     u"  4.3 嵌岩深径比hr/d:                    6.00"},
         BookLineCase{"capped_ratio_line_present", cappedDepth(), u'.', 29,
                      u"      计算承载力采用的嵌岩深径比:        5.00"},
         BookLineCase{"capped_depth_used", cappedDepth(), u'.', 30, u"  4.4 嵌岩段侧阻力计算采用嵌岩深度:      5000 mm"},
         BookLineCase{"capped_rock_class", cappedDepth(), u'.', 27, u"  4.2 岩石坚硬程度:                    坚硬岩"},
         BookLineCase{"capped_side_resistance", cappedDepth(), u'.', 32,
                      u"      嵌岩段总极限侧阻力标准值Qcs:   65973.45 kN"},
-        BookLineCase{"capped_design_value", cappedDepth(), u'.', 41, u"      单桩轴向承载力特征值Qcd:       42134.30 kN"},
-        BookLineCase{"not_weathered_answer", notWeathered(), u'.', 10, u"      嵌入中等风化岩石:                    否"},
-        BookLineCase{"not_weathered_factor_one", notWeathered(), u'.', 11, u"      岩石侧阻端阻计算系数折减:          1.00"},
+        BookLineCase{"capped_design_value", cappedDepth(), u'.', 41,
+                     u"      单桩轴向承载力特征值Qcd:       42134.30 kN"},
+        BookLineCase{"not_weathered_answer", notWeathered(), u'.', 10,
+                     u"      嵌入中等风化岩石:                    否"},
+        BookLineCase{"not_weathered_factor_one", notWeathered(), u'.', 11,
+                     u"      岩石侧阻端阻计算系数折减:          1.00"},
         BookLineCase{"not_weathered_full_coefficient", notWeathered(), u'.', 31,
                      u"      嵌岩段侧阻力系数ζs:             0.0700"},
         BookLineCase{"comma_strength", PileTexts{}, u',', 9, u"      岩石单轴抗压强度标准值frk:        25,00 MPa"},

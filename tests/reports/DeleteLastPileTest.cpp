@@ -14,7 +14,7 @@ using test::PileTexts;
 // Three different piles recorded one after the other, with a snapshot of
 // both texts after each record step.
 class ThreeRecordedPiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const PileTexts texts[] = {
             {},
@@ -97,11 +97,14 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"empty_texts", {}, {}, 2, {}, {}},
         MalformedCase{"only_a_time_line", {u"time"}, {u"a", u"b"}, 2, {u"time"}, {u"a", u"b"}},
         MalformedCase{"no_earlier_block_end_keeps_time_line", {u"x", u"y", kEnd, u"time"}, {}, 2, {u"time"}, {}},
-        MalformedCase{"stops_at_previous_block_end", {u"a", kEnd, u"b", u"c", kEnd, u"time"},
-                      {u"h", u"r1", u"r2", u"f1", u"f2", u"f3", u"f4"}, 2, {u"a", kEnd, u"time"},
+        MalformedCase{"stops_at_previous_block_end",
+                      {u"a", kEnd, u"b", u"c", kEnd, u"time"},
+                      {u"h", u"r1", u"r2", u"f1", u"f2", u"f3", u"f4"},
+                      2,
+                      {u"a", kEnd, u"time"},
                       {u"h", u"r1", u"f1", u"f2", u"f3", u"f4"}},
-        MalformedCase{"table_shorter_than_footer_and_row", {}, {u"f1", u"f2", u"f3", u"f4"}, 5, {},
-                      {u"f1", u"f2", u"f3", u"f4"}},
+        MalformedCase{
+            "table_shorter_than_footer_and_row", {}, {u"f1", u"f2", u"f3", u"f4"}, 5, {}, {u"f1", u"f2", u"f3", u"f4"}},
         MalformedCase{"zero_piles_empties", {u"a"}, {u"b"}, 0, {}, {}},
         MalformedCase{"negative_count_empties", {u"a"}, {u"b"}, -4, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });

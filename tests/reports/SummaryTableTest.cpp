@@ -50,21 +50,26 @@ TEST_P(SummaryRowByMode, startPileRowIs170ColumnsWide) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, SummaryRowByMode,
     ::testing::Values(
-        ModeRowCase{"two_decimals", PrecisionMode::TwoDecimals,
-                    u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490    3848.45   "
-                    u"28.00%    0.5040    9896.02   72.00%   13744.47    1.80     7635.82 "},
-        ModeRowCase{"one_decimal", PrecisionMode::OneDecimal,
-                    u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490     3848.5    "
-                    u"28.0%    0.5040     9896.0    72.0%    13744.5    1.80      7635.8 "},
-        ModeRowCase{"whole_units", PrecisionMode::WholeUnits,
-                    u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490      3848      "
-                    u"28%     0.5040      9896      72%      13744     1.80       7636  "},
-        ModeRowCase{"tens", PrecisionMode::TruncateTens,
-                    u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490      3840      "
-                    u"28%     0.5040      9890      72%      13740     1.80       7630  "},
-        ModeRowCase{"hundreds", PrecisionMode::TruncateHundreds,
-                    u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490      3800      "
-                    u"28%     0.5040      9800      72%      13700     1.80       7600  "}),
+        ModeRowCase{
+            "two_decimals", PrecisionMode::TwoDecimals,
+            u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490    3848.45   "
+            u"28.00%    0.5040    9896.02   72.00%   13744.47    1.80     7635.82 "},
+        ModeRowCase{
+            "one_decimal", PrecisionMode::OneDecimal,
+            u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490     3848.5    "
+            u"28.0%    0.5040     9896.0    72.0%    13744.5    1.80      7635.8 "},
+        ModeRowCase{
+            "whole_units", PrecisionMode::WholeUnits,
+            u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490      3848      "
+            u"28%     0.5040      9896      72%      13744     1.80       7636  "},
+        ModeRowCase{
+            "tens", PrecisionMode::TruncateTens,
+            u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490      3840      "
+            u"28%     0.5040      9890      72%      13740     1.80       7630  "},
+        ModeRowCase{
+            "hundreds", PrecisionMode::TruncateHundreds,
+            u"   ZH1      圆  桩     1000      1.0d     25.00       是       0.70      1.00     0.0490      3800      "
+            u"28%     0.5040      9800      72%      13700     1.80       7600  "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // One column of a row (1-based, as the heading counts them).
@@ -115,8 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                    u"          "},
         ColumnCase{"zero_reduction_end_share_blank", zeroReduction(), u'.', PrecisionMode::WholeUnits, 14,
                    u"          "},
-        ColumnCase{"zero_reduction_capacity_zero", zeroReduction(), u'.', PrecisionMode::WholeUnits, 17,
-                   u"      0  "}),
+        ColumnCase{"zero_reduction_capacity_zero", zeroReduction(), u'.', PrecisionMode::WholeUnits, 17, u"      0  "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SummaryRow, overflowingFieldsPushTheRestRightWithoutCutting) {
