@@ -48,12 +48,12 @@ QPixmap drawLogoStrip(QSize size) {
     const double h = size.height() * 0.8;
     drawEmblem(p, QRectF(size.width() * 0.18, size.height() * 0.15, h * 0.8, h * 0.85));
     QFont f = p.font();
-    f.setPixelSize(std::max(8, size.height() / 2));
+    f.setPixelSize(std::max(6, size.height() * 2 / 5));
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(0x8A, 0x2B, 0xE2));
-    p.drawText(QRectF(size.width() * 0.18 + h, 0, size.width(), size.height()), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Rock-socketed pile  ·  JTS 167-4"));
+    const QRectF textBox(size.width() * 0.18 + h, 0, size.width() * 0.8 - h, size.height());
+    p.drawText(textBox, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("PILECALC  ·  JTS 167-4-2012"));
     return pixmap;
 }
 

@@ -18,6 +18,13 @@ namespace {
 
 QString mainText(const char16_t* text) { return QString::fromUtf16(text); }
 
+// Narrows a large text by tightening its letter spacing, keeping its point size.
+void condense(QWidget* control, int percent) {
+    QFont f = control->font();
+    f.setLetterSpacing(QFont::PercentageSpacing, percent);
+    control->setFont(f);
+}
+
 // Read-only output field: large green figures, right-aligned.
 QLineEdit* makeOutput(ScaledLayer* layer, QWidget* box, const char* name, int y) {
     QLineEdit* edit = makeEdit(layer, box, name, QRect(222, y, 90, 32), QString());
@@ -25,6 +32,12 @@ QLineEdit* makeOutput(ScaledLayer* layer, QWidget* box, const char* name, int y)
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFontSize(edit, 18);
     setFontColour(edit, kGreen);
+    // "13744.47" at 18 pt must fit 90 units: the condensed face where the system has one.
+    QFont figures = edit->font();
+    figures.setStretch(QFont::Condensed);
+    edit->setFont(figures);
+    condense(edit, 92);
+    edit->setTextMargins(0, 0, 0, 0);
     return edit;
 }
 
@@ -36,6 +49,8 @@ void MainWindow::buildMainLayer() {
     lb_cxm = makeLabel(L, L, "lb_cxm", QRect(68, 24, 209, 33), mainText(u"嵌岩桩承载力计算"));
     setFontSize(lb_cxm, 24);
     setFontColour(lb_cxm, kBlueViolet);
+    lb_cxm->setAlignment(Qt::AlignCenter);
+    condense(lb_cxm, 82);  // eight ideographs at 24 pt in a 209-unit place
     cbt_CopyRight = makeButton(L, L, "cbt_CopyRight", QRect(296, 6, 21, 21), mainText(u"©"), mainText(u"版权信息"));
 
     // ---- inputs ----

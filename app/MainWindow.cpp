@@ -132,6 +132,7 @@ void MainWindow::cbt_YHfanhuiClick() {
 
 void MainWindow::cbt_CopyRightClick() {
     if (!aboutWindow) aboutWindow = new AboutWindow();  // owned by nobody, kept for the run
+    const bool alreadyShown = aboutWindow->isVisible();
     aboutWindow->show();
-    aboutWindow->raise();
+    if (alreadyShown) aboutWindow->raise();  // behind the main window: bring it forward
 }

@@ -66,6 +66,8 @@ void MainWindow::buildOptimisationLayer() {
     Grid1_Youhuaxuanxiang->setTabKeyNavigation(true);
     Grid1_Youhuaxuanxiang->horizontalHeader()->setSectionsMovable(true);
     Grid1_Youhuaxuanxiang->setEditTriggers(QAbstractItemView::NoEditTriggers);  // read-only until a cell allows it
+    Grid1_Youhuaxuanxiang->verticalHeader()->hide();
+    Grid1_Youhuaxuanxiang->verticalHeader()->setDefaultSectionSize(26);
     L->place(Grid1_Youhuaxuanxiang, QRect(4, 72, 322, 166));
 
     Grid2_Youhuajieguo = makeResultList(L, "Grid2_Youhuajieguo");

@@ -1,0 +1,91 @@
+// Renders the window's screens to PNG files: pilecalc_screenshots <output folder>.
+// Runs on any Qt platform, offscreen included; the clock is fixed so the pictures are
+// the same on every run.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
+#include "platform/DocumentsFolder.h"
+
+namespace {
+
+bool save(QWidget* widget, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name);
+    const bool ok = widget->grab().save(path, "PNG");
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+void prepare(MainWindow& window) {
+    window.setClockForTesting([] { return QDateTime(QDate(2025, 3, 14), QTime(9, 26, 53)); });
+    window.show();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: pilecalc_screenshots <output folder>\n", stderr);
+        return 2;
+    }
+    QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    QTemporaryDir documents;  // nothing of a screenshot run lands in the user's documents
+    pilecalc::platform::setDocumentsFolderForTesting(documents.path());
+    bool ok = true;
+
+    {
+        MainWindow window;
+        prepare(window);
+        ok &= save(&window, folder, QStringLiteral("main_start.png"));
+        window.cbt_computeClick();
+        ok &= save(&window, folder, QStringLiteral("main_computed.png"));
+        window.cbt_JingDuClick();
+        ok &= save(&window, folder, QStringLiteral("main_precision_list.png"));
+        window.popbox_jingdu->setCurrentIndex(0);  // two decimals: the widest figures
+        ok &= save(&window, folder, QStringLiteral("main_two_decimals.png"));
+        window.edt_frk->setText(QStringLiteral("5"));
+        window.cbe_Gamacr->setEditText(QStringLiteral("1"));
+        window.cbt_computeClick();
+        ok &= save(&window, folder, QStringLiteral("main_failed_check.png"));
+    }
+    {
+        MainWindow window;
+        prepare(window);
+        window.cbt_computeClick();
+        window.cbe_dd->setEditText(QStringLiteral("1200"));
+        window.cbe_hr->setEditText(QStringLiteral("3000"));
+        window.edt_frk->setText(QStringLiteral("40"));
+        window.ckb_zhongfenghua->setChecked(false);
+        window.cbe_Gamacr->setEditText(QStringLiteral("1.75"));
+        window.cbt_computeClick();
+        window.cbe_dd->setEditText(QStringLiteral("1000"));
+        window.cbe_hr->setEditText(QStringLiteral("6000"));
+        window.edt_frk->setText(QStringLiteral("80"));
+        window.ckb_zhongfenghua->setChecked(true);
+        window.cbe_zhongfenghua->setEditText(QStringLiteral("0.75"));
+        window.cbe_Gamacr->setEditText(QStringLiteral("1.70"));
+        window.cbt_computeClick();
+        window.cbt_ViewClick();
+        ok &= save(&window, folder, QStringLiteral("viewer_book.png"));
+        window.cbt_PageBookClick();
+        ok &= save(&window, folder, QStringLiteral("viewer_table.png"));
+    }
+    {
+        MainWindow window;
+        prepare(window);
+        window.cbt_YouHuaClick();
+        ok &= save(&window, folder, QStringLiteral("optimisation_start.png"));
+        window.cbt_CopyRightClick();
+        window.aboutWindow->setAddressOpenerForTesting([](const QString&) {});
+        ok &= save(window.aboutWindow, folder, QStringLiteral("about.png"));
+    }
+    return ok ? 0 : 1;
+}
