@@ -45,8 +45,8 @@ void BM_BatchRun(benchmark::State& state) {
         benchmark::DoNotOptimize(run.rows().rows().data());
     }
     state.counters["rows"] = static_cast<double>(rows);
-    state.counters["rows_per_s"] =
-        benchmark::Counter(static_cast<double>(rows) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["rows_per_s"] = benchmark::Counter(
+        static_cast<double>(rows) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_BatchRun)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -72,9 +72,9 @@ void BM_Sort(benchmark::State& state) {
         benchmark::DoNotOptimize(list.rows().data());
     }
     state.SetLabel(std::string(key == SortKey::Diameter ? "by d" : "by Qcd") +
-                   (state.range(2) == Production ? " from production order"
+                   (state.range(2) == Production          ? " from production order"
                     : state.range(2) == OtherKeyAscending ? " from the other key's order"
-                                                           : " from its own descending order"));
+                                                          : " from its own descending order"));
 }
 BENCHMARK(BM_Sort)
     ->ArgsProduct({{100000, 1000000}, {0, 1}, {Production, OtherKeyAscending, ReversedOwnKey}})
@@ -100,7 +100,8 @@ void BM_ListMemory(benchmark::State& state) {
         ResultList list = buildList(static_cast<int>(state.range(0) / 10000));
         const long after = residentKiB();
         rssMiB = static_cast<double>(after - before) / 1024.0;
-        bytesPerRow = static_cast<double>(list.rows().capacity() * sizeof(ResultRow)) / static_cast<double>(list.size());
+        bytesPerRow =
+            static_cast<double>(list.rows().capacity() * sizeof(ResultRow)) / static_cast<double>(list.size());
         benchmark::DoNotOptimize(list.rows().data());
     }
     state.counters["rss_growth_MiB"] = rssMiB;

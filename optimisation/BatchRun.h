@@ -25,14 +25,14 @@ namespace pilecalc {
 
 // Why a run stopped before its end.
 struct BatchStop {
-    std::uint64_t combination = 0;    // 0-based index of the rejected combination
-    PileInputTexts inputs;            // the six inputs it was computed with
-    PileReading reading;              // the failed check, or ok() when the result was not printable
-    std::optional<PileResult> result; // set when the checks passed but a figure is not finite
+    std::uint64_t combination = 0;     // 0-based index of the rejected combination
+    PileInputTexts inputs;             // the six inputs it was computed with
+    PileReading reading;               // the failed check, or ok() when the result was not printable
+    std::optional<PileResult> result;  // set when the checks passed but a figure is not finite
 };
 
 class BatchRun {
-public:
+  public:
     // Throws std::length_error above kCombinationLimit: check
     // exceedsCombinationLimit() first and show combinationLimitMessage().
     BatchRun(const OptimisationRanges& ranges, BatchSettings settings);
@@ -64,7 +64,7 @@ public:
     // wrote an input text different from combination j - 1's.
     bool inputTextsChangedUpTo(std::uint64_t last) const;
 
-private:
+  private:
     void processNext();
     void moveTo(const CombinationIndexes& at);
 

@@ -33,7 +33,7 @@ bool keyEqual(double a, double b) { return !keyLess(a, b) && !keyLess(b, a); }
 
 // Fenwick tree of 0/1 presence flags over slots 0 .. size-1.
 class PresenceTree {
-public:
+  public:
     void fill(std::size_t size) {
         m_size = size;
         m_tree.assign(size + 1, 0);
@@ -58,7 +58,7 @@ public:
         for (std::size_t i = slot + 1; i <= m_size; i += i & (~i + 1)) --m_tree[i];
     }
 
-private:
+  private:
     std::vector<std::uint32_t> m_tree;
     std::size_t m_size = 0;
     std::size_t m_top = 1;
@@ -66,7 +66,7 @@ private:
 
 // Counts of rows added so far, by key rank, for the c values.
 class CountTree {
-public:
+  public:
     explicit CountTree(std::size_t size) : m_tree(size + 1, 0) {}
     void add(std::size_t rank) {
         for (std::size_t i = rank + 1; i < m_tree.size(); i += i & (~i + 1)) ++m_tree[i];
@@ -78,7 +78,7 @@ public:
         return sum;
     }
 
-private:
+  private:
     std::vector<std::uint32_t> m_tree;
 };
 

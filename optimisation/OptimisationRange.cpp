@@ -53,9 +53,7 @@ std::uint64_t combinationCount(const OptimisationRanges& r) {
     return total;
 }
 
-bool exceedsCombinationLimit(const OptimisationRanges& ranges) {
-    return combinationCount(ranges) > kCombinationLimit;
-}
+bool exceedsCombinationLimit(const OptimisationRanges& ranges) { return combinationCount(ranges) > kCombinationLimit; }
 
 RangeReading readRanges(const RangeCellTexts& cells, char16_t sep) {
     RangeReading reading;

@@ -16,10 +16,10 @@ namespace pilecalc {
 inline constexpr std::uint64_t kCombinationLimit = 2'000'000;
 
 struct OptimisationRange {
-    double min = 0.0;          // first value
-    double max = 0.0;          // largest value; an advance past it lands on it
-    double step = 0.0;         // increment between consecutive values
-    std::uint64_t count = 1;   // number of values; saturates at UINT64_MAX
+    double min = 0.0;         // first value
+    double max = 0.0;         // largest value; an advance past it lands on it
+    double step = 0.0;        // increment between consecutive values
+    std::uint64_t count = 1;  // number of values; saturates at UINT64_MAX
 };
 
 // Comparisons are plain, without tolerance:
@@ -74,7 +74,7 @@ struct RangeStop {
 };
 
 struct RangeReading {
-    OptimisationRanges ranges;       // meaningful only when ok()
+    OptimisationRanges ranges;  // meaningful only when ok()
     std::optional<RangeStop> stop;
     bool ok() const { return !stop.has_value(); }
 };

@@ -10,8 +10,8 @@ namespace pilecalc {
 namespace {
 
 constexpr std::u16string_view kHeaders[kResultColumns] = {
-    u"桩编号", u"d(mm)", u"Qcd(kN)", u"hr(mm)", u"frk(MPa)", u"中风化", u"折减系数", u"hr/d", u"ζs",
-    u"Qcs(kN)", u"侧阻占比", u"ζp", u"Qcp(kN)", u"端阻占比", u"Qck(kN)", u"γcR", u"备注"};
+    u"桩编号",  u"d(mm)",    u"Qcd(kN)", u"hr(mm)",  u"frk(MPa)", u"中风化",  u"折减系数", u"hr/d", u"ζs",
+    u"Qcs(kN)", u"侧阻占比", u"ζp",      u"Qcp(kN)", u"端阻占比", u"Qck(kN)", u"γcR",      u"备注"};
 
 // A share as the list shows it: worked out from the two texts the output
 // fields hold, so it carries their rounding and the two shares of a row
@@ -36,25 +36,40 @@ std::u16string ResultList::cell(std::size_t index, int column) const {
     const char16_t sep = ctx.separator();
     const PrecisionMode mode = ctx.mode();
     switch (column) {
-        case resultColumn::number: return ctx.pileNumber(r.number);
-        case resultColumn::d: return ctx.dText(ctx.indexesOf(r.number - 1).d);
-        case resultColumn::Qcd: return formatForce(r.Qcd, mode, sep);
-        case resultColumn::hr: return ctx.hrText(ctx.indexesOf(r.number - 1).hr);
-        case resultColumn::frk: return ctx.frkText(ctx.indexesOf(r.number - 1).frk);
-        case resultColumn::weathered: return ctx.settings().weathered ? u"是" : u"否";
-        case resultColumn::reduction: return ctx.settings().weathered ? ctx.settings().reduction : u"1.00";
-        case resultColumn::hrPerD: return FormatFixed(ctx.hrPerD(ctx.indexesOf(r.number - 1)), 15, 2, sep);
-        case resultColumn::zetaS: return FormatFixed(r.zetaS, 7, 4, sep);
-        case resultColumn::Qcs: return formatForce(r.Qcs, mode, sep);
+        case resultColumn::number:
+            return ctx.pileNumber(r.number);
+        case resultColumn::d:
+            return ctx.dText(ctx.indexesOf(r.number - 1).d);
+        case resultColumn::Qcd:
+            return formatForce(r.Qcd, mode, sep);
+        case resultColumn::hr:
+            return ctx.hrText(ctx.indexesOf(r.number - 1).hr);
+        case resultColumn::frk:
+            return ctx.frkText(ctx.indexesOf(r.number - 1).frk);
+        case resultColumn::weathered:
+            return ctx.settings().weathered ? u"是" : u"否";
+        case resultColumn::reduction:
+            return ctx.settings().weathered ? ctx.settings().reduction : u"1.00";
+        case resultColumn::hrPerD:
+            return FormatFixed(ctx.hrPerD(ctx.indexesOf(r.number - 1)), 15, 2, sep);
+        case resultColumn::zetaS:
+            return FormatFixed(r.zetaS, 7, 4, sep);
+        case resultColumn::Qcs:
+            return formatForce(r.Qcs, mode, sep);
         case resultColumn::sideShare:
             return shareText(formatForce(r.Qcs, mode, sep), formatForce(r.Qck, mode, sep), sep);
-        case resultColumn::zetaP: return FormatFixed(r.zetaP, 7, 4, sep);
-        case resultColumn::Qcp: return formatForce(r.Qcp, mode, sep);
+        case resultColumn::zetaP:
+            return FormatFixed(r.zetaP, 7, 4, sep);
+        case resultColumn::Qcp:
+            return formatForce(r.Qcp, mode, sep);
         case resultColumn::endShare:
             return shareText(formatForce(r.Qcp, mode, sep), formatForce(r.Qck, mode, sep), sep);
-        case resultColumn::Qck: return formatForce(r.Qck, mode, sep);
-        case resultColumn::gammaCR: return ctx.settings().gammaCR;
-        default: return {};
+        case resultColumn::Qck:
+            return formatForce(r.Qck, mode, sep);
+        case resultColumn::gammaCR:
+            return ctx.settings().gammaCR;
+        default:
+            return {};
     }
 }
 

@@ -20,14 +20,14 @@ namespace pilecalc {
 
 // Column positions of both result lists, as created.
 namespace resultColumn {
-inline constexpr int number = 0;      // "ZH-01"
-inline constexpr int d = 1;           // mm, the text written into the diameter input
-inline constexpr int Qcd = 2;         // kN, as the output field shows it
-inline constexpr int hr = 3;          // "2.0d" or mm
-inline constexpr int frk = 4;         // MPa, "30.00"
-inline constexpr int weathered = 5;   // "是" / "否"
-inline constexpr int reduction = 6;   // reduction text, "1.00" when not weathered
-inline constexpr int hrPerD = 7;      // two decimals
+inline constexpr int number = 0;     // "ZH-01"
+inline constexpr int d = 1;          // mm, the text written into the diameter input
+inline constexpr int Qcd = 2;        // kN, as the output field shows it
+inline constexpr int hr = 3;         // "2.0d" or mm
+inline constexpr int frk = 4;        // MPa, "30.00"
+inline constexpr int weathered = 5;  // "是" / "否"
+inline constexpr int reduction = 6;  // reduction text, "1.00" when not weathered
+inline constexpr int hrPerD = 7;     // two decimals
 inline constexpr int zetaS = 8;
 inline constexpr int Qcs = 9;
 inline constexpr int sideShare = 10;  // "28%"
@@ -36,7 +36,7 @@ inline constexpr int Qcp = 12;
 inline constexpr int endShare = 13;
 inline constexpr int Qck = 14;
 inline constexpr int gammaCR = 15;
-inline constexpr int remark = 16;     // always empty
+inline constexpr int remark = 16;  // always empty
 }  // namespace resultColumn
 
 inline constexpr int kResultColumns = 17;
@@ -51,10 +51,10 @@ struct ResultRow {
     double QcdKey = 0.0;       // the Qcd cell read back as a number, kN (rounded as shown)
     double zetaS = 0.0;        // after the weathering reduction
     double zetaP = 0.0;
-    double Qcs = 0.0;          // kN, unrounded
-    double Qcp = 0.0;          // kN, unrounded
-    double Qck = 0.0;          // kN, unrounded
-    double Qcd = 0.0;          // kN, unrounded
+    double Qcs = 0.0;  // kN, unrounded
+    double Qcp = 0.0;  // kN, unrounded
+    double Qck = 0.0;  // kN, unrounded
+    double Qcd = 0.0;  // kN, unrounded
 };
 
 enum class SortKey { Diameter, Qcd };
@@ -66,7 +66,7 @@ struct FilterBounds {
 };
 
 class ResultList {
-public:
+  public:
     ResultList() = default;
     explicit ResultList(std::shared_ptr<const RunContext> context) : m_context(std::move(context)) {}
 
@@ -98,7 +98,7 @@ public:
     void sortAscending(SortKey key);
     void reverse();
 
-private:
+  private:
     std::shared_ptr<const RunContext> m_context;
     std::vector<ResultRow> m_rows;
 };

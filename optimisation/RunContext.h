@@ -16,11 +16,11 @@ namespace pilecalc {
 
 // The main-layer inputs that stay the same for every combination.
 struct BatchSettings {
-    bool weathered = true;                   // state of the weathering check box
-    std::u16string reduction = u"0.70";      // text of the reduction factor field
-    std::u16string gammaCR = u"1.80";        // text of the partial resistance factor field
-    PrecisionMode mode = kStartPrecision;    // display precision of the outputs
-    char16_t decimalSeparator = u'.';        // the locale's
+    bool weathered = true;                 // state of the weathering check box
+    std::u16string reduction = u"0.70";    // text of the reduction factor field
+    std::u16string gammaCR = u"1.80";      // text of the partial resistance factor field
+    PrecisionMode mode = kStartPrecision;  // display precision of the outputs
+    char16_t decimalSeparator = u'.';      // the locale's
 };
 
 // The three input texts a combination writes into the main layer.
@@ -39,7 +39,7 @@ struct CombinationIndexes {
 };
 
 class RunContext {
-public:
+  public:
     // Throws std::length_error when the ranges exceed kCombinationLimit.
     RunContext(const OptimisationRanges& ranges, BatchSettings settings);
 
@@ -76,7 +76,7 @@ public:
     // "ZH-" and the 1-based production number zero-filled to numberDigits().
     std::u16string pileNumber(std::uint64_t number) const;
 
-private:
+  private:
     OptimisationRanges m_ranges;
     BatchSettings m_settings;
     std::vector<double> m_d;

@@ -53,29 +53,49 @@ const DefaultRow kDefault27[27] = {
     {u"ZH-02", u"1000", u"12217", u"1.0d", u"40.00", u"0.0490", u"6158", u"28%", u"0.5040", u"15834", u"72%", u"21991"},
     {u"ZH-03", u"1000", u"15272", u"1.0d", u"50.00", u"0.0490", u"7697", u"28%", u"0.5040", u"19792", u"72%", u"27489"},
     {u"ZH-04", u"1000", u"11985", u"2.0d", u"30.00", u"0.0672", u"12667", u"59%", u"0.3780", u"8906", u"41%", u"21573"},
-    {u"ZH-05", u"1000", u"15980", u"2.0d", u"40.00", u"0.0672", u"16889", u"59%", u"0.3780", u"11875", u"41%", u"28764"},
-    {u"ZH-06", u"1000", u"19975", u"2.0d", u"50.00", u"0.0672", u"21112", u"59%", u"0.3780", u"14844", u"41%", u"35956"},
+    {u"ZH-05", u"1000", u"15980", u"2.0d", u"40.00", u"0.0672", u"16889", u"59%", u"0.3780", u"11875", u"41%",
+     u"28764"},
+    {u"ZH-06", u"1000", u"19975", u"2.0d", u"50.00", u"0.0672", u"21112", u"59%", u"0.3780", u"14844", u"41%",
+     u"35956"},
     {u"ZH-07", u"1000", u"13525", u"3.0d", u"30.00", u"0.0651", u"18407", u"76%", u"0.2520", u"5938", u"24%", u"24344"},
     {u"ZH-08", u"1000", u"18033", u"3.0d", u"40.00", u"0.0651", u"24542", u"76%", u"0.2520", u"7917", u"24%", u"32459"},
     {u"ZH-09", u"1000", u"22541", u"3.0d", u"50.00", u"0.0651", u"30678", u"76%", u"0.2520", u"9896", u"24%", u"40574"},
-    {u"ZH-10", u"1500", u"20617", u"1.0d", u"30.00", u"0.0490", u"10391", u"28%", u"0.5040", u"26719", u"72%", u"37110"},
-    {u"ZH-11", u"1500", u"27489", u"1.0d", u"40.00", u"0.0490", u"13854", u"28%", u"0.5040", u"35626", u"72%", u"49480"},
-    {u"ZH-12", u"1500", u"34361", u"1.0d", u"50.00", u"0.0490", u"17318", u"28%", u"0.5040", u"44532", u"72%", u"61850"},
-    {u"ZH-13", u"1500", u"26967", u"2.0d", u"30.00", u"0.0672", u"28501", u"59%", u"0.3780", u"20039", u"41%", u"48540"},
-    {u"ZH-14", u"1500", u"35956", u"2.0d", u"40.00", u"0.0672", u"38001", u"59%", u"0.3780", u"26719", u"41%", u"64720"},
-    {u"ZH-15", u"1500", u"44944", u"2.0d", u"50.00", u"0.0672", u"47501", u"59%", u"0.3780", u"33399", u"41%", u"80900"},
-    {u"ZH-16", u"1500", u"30430", u"3.0d", u"30.00", u"0.0651", u"41415", u"76%", u"0.2520", u"13360", u"24%", u"54774"},
-    {u"ZH-17", u"1500", u"40574", u"3.0d", u"40.00", u"0.0651", u"55220", u"76%", u"0.2520", u"17813", u"24%", u"73033"},
-    {u"ZH-18", u"1500", u"50717", u"3.0d", u"50.00", u"0.0651", u"69025", u"76%", u"0.2520", u"22266", u"24%", u"91291"},
-    {u"ZH-19", u"2000", u"36652", u"1.0d", u"30.00", u"0.0490", u"18473", u"28%", u"0.5040", u"47501", u"72%", u"65973"},
-    {u"ZH-20", u"2000", u"48869", u"1.0d", u"40.00", u"0.0490", u"24630", u"28%", u"0.5040", u"63335", u"72%", u"87965"},
-    {u"ZH-21", u"2000", u"61087", u"1.0d", u"50.00", u"0.0490", u"30788", u"28%", u"0.5040", u"79168", u"72%", u"109956"},
-    {u"ZH-22", u"2000", u"47941", u"2.0d", u"30.00", u"0.0672", u"50668", u"59%", u"0.3780", u"35626", u"41%", u"86293"},
-    {u"ZH-23", u"2000", u"63921", u"2.0d", u"40.00", u"0.0672", u"67557", u"59%", u"0.3780", u"47501", u"41%", u"115058"},
-    {u"ZH-24", u"2000", u"79901", u"2.0d", u"50.00", u"0.0672", u"84446", u"59%", u"0.3780", u"59376", u"41%", u"143822"},
-    {u"ZH-25", u"2000", u"54098", u"3.0d", u"30.00", u"0.0651", u"73626", u"76%", u"0.2520", u"23750", u"24%", u"97377"},
-    {u"ZH-26", u"2000", u"72131", u"3.0d", u"40.00", u"0.0651", u"98168", u"76%", u"0.2520", u"31667", u"24%", u"129836"},
-    {u"ZH-27", u"2000", u"90164", u"3.0d", u"50.00", u"0.0651", u"122711", u"76%", u"0.2520", u"39584", u"24%", u"162295"},
+    {u"ZH-10", u"1500", u"20617", u"1.0d", u"30.00", u"0.0490", u"10391", u"28%", u"0.5040", u"26719", u"72%",
+     u"37110"},
+    {u"ZH-11", u"1500", u"27489", u"1.0d", u"40.00", u"0.0490", u"13854", u"28%", u"0.5040", u"35626", u"72%",
+     u"49480"},
+    {u"ZH-12", u"1500", u"34361", u"1.0d", u"50.00", u"0.0490", u"17318", u"28%", u"0.5040", u"44532", u"72%",
+     u"61850"},
+    {u"ZH-13", u"1500", u"26967", u"2.0d", u"30.00", u"0.0672", u"28501", u"59%", u"0.3780", u"20039", u"41%",
+     u"48540"},
+    {u"ZH-14", u"1500", u"35956", u"2.0d", u"40.00", u"0.0672", u"38001", u"59%", u"0.3780", u"26719", u"41%",
+     u"64720"},
+    {u"ZH-15", u"1500", u"44944", u"2.0d", u"50.00", u"0.0672", u"47501", u"59%", u"0.3780", u"33399", u"41%",
+     u"80900"},
+    {u"ZH-16", u"1500", u"30430", u"3.0d", u"30.00", u"0.0651", u"41415", u"76%", u"0.2520", u"13360", u"24%",
+     u"54774"},
+    {u"ZH-17", u"1500", u"40574", u"3.0d", u"40.00", u"0.0651", u"55220", u"76%", u"0.2520", u"17813", u"24%",
+     u"73033"},
+    {u"ZH-18", u"1500", u"50717", u"3.0d", u"50.00", u"0.0651", u"69025", u"76%", u"0.2520", u"22266", u"24%",
+     u"91291"},
+    {u"ZH-19", u"2000", u"36652", u"1.0d", u"30.00", u"0.0490", u"18473", u"28%", u"0.5040", u"47501", u"72%",
+     u"65973"},
+    {u"ZH-20", u"2000", u"48869", u"1.0d", u"40.00", u"0.0490", u"24630", u"28%", u"0.5040", u"63335", u"72%",
+     u"87965"},
+    {u"ZH-21", u"2000", u"61087", u"1.0d", u"50.00", u"0.0490", u"30788", u"28%", u"0.5040", u"79168", u"72%",
+     u"109956"},
+    {u"ZH-22", u"2000", u"47941", u"2.0d", u"30.00", u"0.0672", u"50668", u"59%", u"0.3780", u"35626", u"41%",
+     u"86293"},
+    {u"ZH-23", u"2000", u"63921", u"2.0d", u"40.00", u"0.0672", u"67557", u"59%", u"0.3780", u"47501", u"41%",
+     u"115058"},
+    {u"ZH-24", u"2000", u"79901", u"2.0d", u"50.00", u"0.0672", u"84446", u"59%", u"0.3780", u"59376", u"41%",
+     u"143822"},
+    {u"ZH-25", u"2000", u"54098", u"3.0d", u"30.00", u"0.0651", u"73626", u"76%", u"0.2520", u"23750", u"24%",
+     u"97377"},
+    {u"ZH-26", u"2000", u"72131", u"3.0d", u"40.00", u"0.0651", u"98168", u"76%", u"0.2520", u"31667", u"24%",
+     u"129836"},
+    {u"ZH-27", u"2000", u"90164", u"3.0d", u"50.00", u"0.0651", u"122711", u"76%", u"0.2520", u"39584", u"24%",
+     u"162295"},
 };
 
 TEST(DefaultRun, twentySevenRowsCellByCell) {
@@ -112,7 +132,8 @@ TEST(DefaultRun, matchesTheWindowPathInEveryMode) {
         const ResultList rows = runToEnd(rangesOf(defaultCells()), s);
         const test::ReferenceRun ref = test::runReference(rangesOf(defaultCells()), s);
         ASSERT_EQ(rows.size(), ref.rows.size());
-        for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows.cells(i), ref.rows[i]) << "mode " << m << " row " << i;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            EXPECT_EQ(rows.cells(i), ref.rows[i]) << "mode " << m << " row " << i;
     }
 }
 
@@ -200,7 +221,8 @@ TEST(BatchRows, numbersAreZeroFilledToTheDigitsOfTheTotal) {
         const char16_t* frkMax;
         const char* first;
         const char* last;
-    } cases[] = {{u"30", "ZH-1", "ZH-3"}, {u"50", "ZH-1", "ZH-9"}, {u"60", "ZH-01", "ZH-12"}, {u"3360", "ZH-0001", "ZH-1002"}};
+    } cases[] = {
+        {u"30", "ZH-1", "ZH-3"}, {u"50", "ZH-1", "ZH-9"}, {u"60", "ZH-01", "ZH-12"}, {u"3360", "ZH-0001", "ZH-1002"}};
     for (const Case& c : cases) {
         RangeCellTexts cells = defaultCells();
         cells[0] = {u"1000", u"1000", u"0"};
@@ -267,7 +289,8 @@ TEST_P(RejectedCombination, keepsTheRowsSoFarAndNamesTheCombination) {
     EXPECT_EQ(toUtf8(stop.inputs.hr), c.hr);
     EXPECT_EQ(toUtf8(stop.inputs.frk), c.frk);
     EXPECT_EQ(stop.inputs.gammaCR, c.settings.gammaCR);
-    EXPECT_EQ(run.combinationTexts(stop.combination), (CombinationTexts{stop.inputs.d, stop.inputs.hr, stop.inputs.frk}));
+    EXPECT_EQ(run.combinationTexts(stop.combination),
+              (CombinationTexts{stop.inputs.d, stop.inputs.hr, stop.inputs.frk}));
     if (std::string(c.message).empty()) {
         EXPECT_TRUE(stop.reading.ok());
         ASSERT_TRUE(stop.result.has_value());
@@ -289,25 +312,60 @@ TEST_P(RejectedCombination, keepsTheRowsSoFarAndNamesTheCombination) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, RejectedCombination,
-    ::testing::Values(
-        StopCase{"largestDiameterWithSmallestDepthBelowOneD",
-                 {{{u"1000", u"2000", u"1000"}, {u"1000", u"1500", u"500"}, {u"30", u"40", u"10"}}},
-                 settings(), 4, "2000", "1000", "30.00", PileField::None, "嵌岩深度小于1倍桩径"},
-        StopCase{"multipleBelowOneAtTheFirstCombination",
-                 {{{u"1000", u"2000", u"500"}, {u"0.5d", u"1.5d", u"0.5d"}, {u"30", u"40", u"10"}}},
-                 settings(), 0, "1000", "0.5d", "30.00", PileField::None, "嵌岩深度小于1倍桩径"},
-        StopCase{"strengthMinimumZero",
-                 {{{u"1000", u"2000", u"500"}, {u"1.0d", u"3.0d", u"1.0d"}, {u"0", u"50", u"10"}}},
-                 settings(), 0, "1000", "1.0d", "0.00", PileField::frk, "岩石单轴抗压强度有错"},
-        StopCase{"strengthRoundingToZeroInTheTwoDecimalText",
-                 {{{u"1000", u"1000", u"0"}, {u"1.0d", u"1.0d", u"0d"}, {u"0.001", u"0.5", u"0.2"}}},
-                 settings(), 0, "1000", "1.0d", "0.00", PileField::frk, "岩石单轴抗压强度有错"},
-        StopCase{"badReductionTextWhenWeathered", {{{u"1000", u"2000", u"500"}, {u"1.0d", u"3.0d", u"1.0d"},
-                                                    {u"30", u"50", u"10"}}},
-                 withReduction(u"1.5"), 0, "1000", "1.0d", "30.00", PileField::reduction, "中风化岩石折减系数有错"},
-        StopCase{"absurdDiameterIsNotPrintable",
-                 {{{u"1e200", u"1e200", u"0"}, {u"1.0d", u"1.0d", u"0d"}, {u"30", u"30", u"0"}}},
-                 settings(), 0, "1E200", "1.0d", "30.00", PileField::None, ""}),
+    ::testing::Values(StopCase{"largestDiameterWithSmallestDepthBelowOneD",
+                               {{{u"1000", u"2000", u"1000"}, {u"1000", u"1500", u"500"}, {u"30", u"40", u"10"}}},
+                               settings(),
+                               4,
+                               "2000",
+                               "1000",
+                               "30.00",
+                               PileField::None,
+                               "嵌岩深度小于1倍桩径"},
+                      StopCase{"multipleBelowOneAtTheFirstCombination",
+                               {{{u"1000", u"2000", u"500"}, {u"0.5d", u"1.5d", u"0.5d"}, {u"30", u"40", u"10"}}},
+                               settings(),
+                               0,
+                               "1000",
+                               "0.5d",
+                               "30.00",
+                               PileField::None,
+                               "嵌岩深度小于1倍桩径"},
+                      StopCase{"strengthMinimumZero",
+                               {{{u"1000", u"2000", u"500"}, {u"1.0d", u"3.0d", u"1.0d"}, {u"0", u"50", u"10"}}},
+                               settings(),
+                               0,
+                               "1000",
+                               "1.0d",
+                               "0.00",
+                               PileField::frk,
+                               "岩石单轴抗压强度有错"},
+                      StopCase{"strengthRoundingToZeroInTheTwoDecimalText",
+                               {{{u"1000", u"1000", u"0"}, {u"1.0d", u"1.0d", u"0d"}, {u"0.001", u"0.5", u"0.2"}}},
+                               settings(),
+                               0,
+                               "1000",
+                               "1.0d",
+                               "0.00",
+                               PileField::frk,
+                               "岩石单轴抗压强度有错"},
+                      StopCase{"badReductionTextWhenWeathered",
+                               {{{u"1000", u"2000", u"500"}, {u"1.0d", u"3.0d", u"1.0d"}, {u"30", u"50", u"10"}}},
+                               withReduction(u"1.5"),
+                               0,
+                               "1000",
+                               "1.0d",
+                               "30.00",
+                               PileField::reduction,
+                               "中风化岩石折减系数有错"},
+                      StopCase{"absurdDiameterIsNotPrintable",
+                               {{{u"1e200", u"1e200", u"0"}, {u"1.0d", u"1.0d", u"0d"}, {u"30", u"30", u"0"}}},
+                               settings(),
+                               0,
+                               "1E200",
+                               "1.0d",
+                               "30.00",
+                               PileField::None,
+                               ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunControl, slicesGiveTheSameRowsAsOneGo) {

@@ -56,15 +56,16 @@ TEST_P(Shapes, sameAsTheLiteralLoop) {
     EXPECT_EQ(exchangeSortOrder(s.keys), literalExchangeSort(s.keys));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, Shapes,
-    ::testing::Values(Shape{"empty", {}}, Shape{"oneRow", {7}}, Shape{"alreadyAscending", {1, 2, 2, 3, 9}},
-                      Shape{"allEqual", {4, 4, 4, 4, 4, 4}}, Shape{"descending", {9, 8, 7, 6, 5, 4, 3}},
-                      Shape{"descendingWithTies", {9, 9, 5, 5, 5, 1, 1}},
-                      Shape{"numbersNotText", {1000, 900, 1100, 950}},
-                      Shape{"negativeAndZero", {0.0, -0.0, -5, 3, -0.0, 0.0}},
-                      Shape{"blocksLikeProductionOrder", {3, 3, 3, 1, 1, 1, 2, 2, 2}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lists, Shapes,
+                         ::testing::Values(Shape{"empty", {}}, Shape{"oneRow", {7}},
+                                           Shape{"alreadyAscending", {1, 2, 2, 3, 9}},
+                                           Shape{"allEqual", {4, 4, 4, 4, 4, 4}},
+                                           Shape{"descending", {9, 8, 7, 6, 5, 4, 3}},
+                                           Shape{"descendingWithTies", {9, 9, 5, 5, 5, 1, 1}},
+                                           Shape{"numbersNotText", {1000, 900, 1100, 950}},
+                                           Shape{"negativeAndZero", {0.0, -0.0, -5, 3, -0.0, 0.0}},
+                                           Shape{"blocksLikeProductionOrder", {3, 3, 3, 1, 1, 1, 2, 2, 2}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExchangeSort, thousandsOfRandomListsWithManyTies) {
     std::mt19937 rng(4711);

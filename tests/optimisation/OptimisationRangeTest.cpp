@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         DeriveCase{"stepEqualToRange_twoValues", 1000, 2000, 1000, 2, 2000, 1000, {1000, 2000}},
         DeriveCase{"minEqualsMax_oneValue", 1500, 1500, 100, 1, 1500, 0, {1500}},
         DeriveCase{"minAboveMax_minimumAlone", 1500, 1000, 100, 1, 1500, 0, {1500}},
-        DeriveCase{"multiples035_fourthValueCapped", 1.0, 2.0, 0.35, 4, 2.0, 0.35, {1.0, 1.0 + 0.35, 1.0 + 0.35 + 0.35, 2.0}},
+        DeriveCase{
+            "multiples035_fourthValueCapped", 1.0, 2.0, 0.35, 4, 2.0, 0.35, {1.0, 1.0 + 0.35, 1.0 + 0.35 + 0.35, 2.0}},
         DeriveCase{"exactHalfStepRoundsUp", 0, 10, 4, 4, 10, 4, {0, 4, 8, 10}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -85,9 +86,9 @@ TEST(Derivation, absurdStepSaturatesInsteadOfOverflowing) {
 
 TEST(CombinationCount, productIn64BitsSaturates) {
     OptimisationRanges r;
-    r.d = deriveRange(0, 99999, 1);     // 100000 values
-    r.hr = deriveRange(0, 99999, 1);    // 100000
-    r.frk = deriveRange(0, 99999, 1);   // 100000: 1e15, far beyond 32 bits
+    r.d = deriveRange(0, 99999, 1);    // 100000 values
+    r.hr = deriveRange(0, 99999, 1);   // 100000
+    r.frk = deriveRange(0, 99999, 1);  // 100000: 1e15, far beyond 32 bits
     EXPECT_EQ(combinationCount(r), 1000000000000000u);
     EXPECT_TRUE(exceedsCombinationLimit(r));
 
@@ -97,12 +98,12 @@ TEST(CombinationCount, productIn64BitsSaturates) {
 
 TEST(CombinationCount, limitIsInclusive) {
     OptimisationRanges r;
-    r.d = deriveRange(1, 2000, 1);    // 2000
-    r.hr = deriveRange(1, 1000, 1);   // 1000
-    r.frk = deriveRange(30, 30, 0);   // 1
+    r.d = deriveRange(1, 2000, 1);   // 2000
+    r.hr = deriveRange(1, 1000, 1);  // 1000
+    r.frk = deriveRange(30, 30, 0);  // 1
     EXPECT_EQ(combinationCount(r), kCombinationLimit);
     EXPECT_FALSE(exceedsCombinationLimit(r));
-    r.frk = deriveRange(30, 31, 0);   // 2
+    r.frk = deriveRange(30, 31, 0);  // 2
     EXPECT_TRUE(exceedsCombinationLimit(r));
     EXPECT_EQ(toUtf8(combinationLimitMessage(combinationCount(r), u'.')),
               "组合数 4000000 超过上限 2000000，请加大步进值后重新计算");
@@ -168,23 +169,23 @@ TEST_P(RangeStops, firstProblemInRowOrderStops) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, RangeStops,
-    ::testing::Values(
-        StopCase{"negativeDiameterMin", 0, 0, u"-1000", RangeStopKind::Negative, 0, 0, "桩径不能为负值"},
-        StopCase{"negativeDiameterMax", 0, 1, u"-1", RangeStopKind::Negative, 0, 1, "桩径不能为负值"},
-        StopCase{"negativeDepthMin", 1, 0, u"-1.0d", RangeStopKind::Negative, 1, 0, "嵌岩深度不能为负值"},
-        StopCase{"negativeStrengthMax", 2, 1, u"-50", RangeStopKind::Negative, 2, 1, "岩石单轴抗压强度不能为负值"},
-        StopCase{"diameterStepNotANumber", 0, 2, u"abc", RangeStopKind::NotANumber, 0, 2,
-                 "'abc' is not a valid floating point value"},
-        StopCase{"emptyDiameterMin", 0, 0, u"", RangeStopKind::NotANumber, 0, 0,
-                 "'' is not a valid floating point value"},
-        StopCase{"depthCellWithoutDWhileMinHasOne", 1, 1, u"3000", RangeStopKind::NotANumber, 1, 1,
-                 "'' is not a valid floating point value"},
-        StopCase{"textBeforeDIsReported", 1, 2, u"xd", RangeStopKind::NotANumber, 1, 2,
-                 "'x' is not a valid floating point value"},
-        StopCase{"upperCaseDIsNoMarker", 1, 0, u"1.0D", RangeStopKind::NotANumber, 1, 0,
-                 "'1.0D' is not a valid floating point value"},
-        StopCase{"strengthWithComma_inPeriodLocale", 2, 0, u"30,5", RangeStopKind::NotANumber, 2, 0,
-                 "'30,5' is not a valid floating point value"}),
+    ::testing::Values(StopCase{"negativeDiameterMin", 0, 0, u"-1000", RangeStopKind::Negative, 0, 0, "桩径不能为负值"},
+                      StopCase{"negativeDiameterMax", 0, 1, u"-1", RangeStopKind::Negative, 0, 1, "桩径不能为负值"},
+                      StopCase{"negativeDepthMin", 1, 0, u"-1.0d", RangeStopKind::Negative, 1, 0, "嵌岩深度不能为负值"},
+                      StopCase{"negativeStrengthMax", 2, 1, u"-50", RangeStopKind::Negative, 2, 1,
+                               "岩石单轴抗压强度不能为负值"},
+                      StopCase{"diameterStepNotANumber", 0, 2, u"abc", RangeStopKind::NotANumber, 0, 2,
+                               "'abc' is not a valid floating point value"},
+                      StopCase{"emptyDiameterMin", 0, 0, u"", RangeStopKind::NotANumber, 0, 0,
+                               "'' is not a valid floating point value"},
+                      StopCase{"depthCellWithoutDWhileMinHasOne", 1, 1, u"3000", RangeStopKind::NotANumber, 1, 1,
+                               "'' is not a valid floating point value"},
+                      StopCase{"textBeforeDIsReported", 1, 2, u"xd", RangeStopKind::NotANumber, 1, 2,
+                               "'x' is not a valid floating point value"},
+                      StopCase{"upperCaseDIsNoMarker", 1, 0, u"1.0D", RangeStopKind::NotANumber, 1, 0,
+                               "'1.0D' is not a valid floating point value"},
+                      StopCase{"strengthWithComma_inPeriodLocale", 2, 0, u"30,5", RangeStopKind::NotANumber, 2, 0,
+                               "'30,5' is not a valid floating point value"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadRanges, depthCellWithDWhileMinimumHasNone) {

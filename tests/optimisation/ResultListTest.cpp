@@ -73,15 +73,14 @@ TEST_P(FilterBoundsTable, effectiveRangeAndInclusivePassing) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bounds, FilterBoundsTable,
-    ::testing::Values(BoundsCase{"zeroZero_noBounds", u"0", u"0", 0, 1e15},
-                      BoundsCase{"lowerOnly", u"10000", u"0", 10000, 1e15},
-                      BoundsCase{"lowerAboveUpper_exactlyLower", u"12000", u"11000", 12000, 12000},
-                      BoundsCase{"negativeMeansNoBound", u"-5", u"-1", 0, 1e15},
-                      BoundsCase{"defaultRange", u"10000", u"15000", 10000, 15000},
-                      BoundsCase{"blanksAround", u" 9163 ", u" 9163", 9163, 9163}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bounds, FilterBoundsTable,
+                         ::testing::Values(BoundsCase{"zeroZero_noBounds", u"0", u"0", 0, 1e15},
+                                           BoundsCase{"lowerOnly", u"10000", u"0", 10000, 1e15},
+                                           BoundsCase{"lowerAboveUpper_exactlyLower", u"12000", u"11000", 12000, 12000},
+                                           BoundsCase{"negativeMeansNoBound", u"-5", u"-1", 0, 1e15},
+                                           BoundsCase{"defaultRange", u"10000", u"15000", 10000, 15000},
+                                           BoundsCase{"blanksAround", u" 9163 ", u" 9163", 9163, 9163}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Filter, zeroZeroKeepsEveryRowInOrderWithItsNumber) {
     const ResultList raw = defaultList();
@@ -111,9 +110,7 @@ TEST(Filter, keepsTheRawListsPresentOrderAndNumbers) {
     EXPECT_EQ(column(kept, resultColumn::number), (std::vector<std::string>{"ZH-07", "ZH-02", "ZH-04"}));
 }
 
-TEST(Filter, emptyRawListGivesAnEmptyList) {
-    EXPECT_TRUE(ResultList().filtered(effectiveBounds(0, 0)).empty());
-}
+TEST(Filter, emptyRawListGivesAnEmptyList) { EXPECT_TRUE(ResultList().filtered(effectiveBounds(0, 0)).empty()); }
 
 struct BadBound {
     const char* name;
@@ -155,7 +152,7 @@ struct Click {
     const char* message;
     SortOrder dOrder;
     SortOrder QcdOrder;
-    const char* dHeader;    // nullptr: headers not touched
+    const char* dHeader;  // nullptr: headers not touched
     const char* QcdHeader;
 };
 
