@@ -23,6 +23,12 @@ double BatchRun::percentDone() const {
     return static_cast<double>(m_next) / static_cast<double>(m_context->total()) * 100.0;
 }
 
+ResultList BatchRun::takeRows() {
+    ResultList out = std::move(m_rows);
+    m_rows = ResultList(m_context);
+    return out;
+}
+
 bool BatchRun::inputTextsChangedUpTo(std::uint64_t last) const { return m_firstChange && *m_firstChange <= last; }
 
 // Re-formats only the texts whose value index changed, and notes the first

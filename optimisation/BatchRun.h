@@ -55,7 +55,8 @@ class BatchRun {
     double percentDone() const;
 
     const ResultList& rows() const { return m_rows; }
-    ResultList takeRows() { return std::move(m_rows); }
+    // Hands the rows over (after done(): a later slice would start a new list).
+    ResultList takeRows();
     const std::shared_ptr<const RunContext>& context() const { return m_context; }
 
     // Texts of combination k (0-based), for replaying it through the window.

@@ -7,28 +7,13 @@
 #include <random>
 #include <vector>
 
+#include "LiteralExchangeSort.h"
 #include "optimisation/ExchangeSort.h"
 
 namespace pilecalc {
 namespace {
 
-// The exchange sort exactly as the lists have always sorted, quadratic.
-// The fast order must give the same permutation on every input.
-std::vector<std::uint32_t> literalExchangeSort(const std::vector<double>& keys) {
-    std::vector<std::uint32_t> rows(keys.size());
-    std::iota(rows.begin(), rows.end(), 0u);
-    const std::size_t n = rows.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        double k = keys[rows[i]];
-        for (std::size_t j = i; j < n; ++j) {
-            if (k > keys[rows[j]]) {
-                std::swap(rows[i], rows[j]);
-                k = keys[rows[i]];
-            }
-        }
-    }
-    return rows;
-}
+using test::literalExchangeSort;
 
 std::vector<double> randomKeys(std::mt19937& rng, std::size_t n, int alphabet) {
     std::uniform_int_distribution<int> value(0, alphabet - 1);

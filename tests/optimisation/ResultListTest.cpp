@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "LiteralExchangeSort.h"
 #include "optimisation/BatchRun.h"
 #include "optimisation/OptimisationMessages.h"
 #include "optimisation/ResultFilter.h"
@@ -254,6 +256,29 @@ TEST(Sorting, sortedListFilteredThenSortedAgainMovesNothing) {
     SortState fresh;
     clickAll(kept, fresh, {{1, "d升序排列完成", SortOrder::Ascending, SortOrder::None, " d(mm)▲", " Qcd(kN)"}});
     EXPECT_EQ(numbers(kept), before);
+}
+
+// Whole rows move with their keys: the list sorted in place equals the
+// literal loop run on the same list, whatever order the list starts in.
+TEST(Sorting, listOrderEqualsTheLiteralLoopOnWholeRows) {
+    const ResultList base = runGrid({{{u"1000", u"1400", u"100"}, {u"1.0d", u"3.0d", u"0.5d"}, {u"20", u"60", u"5"}}});
+    ASSERT_EQ(base.size(), 5u * 5u * 9u);
+    std::mt19937 rng(31);
+    for (int trial = 0; trial < 40; ++trial) {
+        ResultList list = base;
+        // Start from a mixed order: a few sorts and reversals by both keys.
+        for (int k = 0; k < trial % 4; ++k) {
+            list.sortAscending(rng() % 2 ? SortKey::Diameter : SortKey::Qcd);
+            if (rng() % 2) list.reverse();
+        }
+        const SortKey key = trial % 2 ? SortKey::Diameter : SortKey::Qcd;
+        std::vector<double> keys;
+        for (std::size_t i = 0; i < list.size(); ++i) keys.push_back(list.key(i, key));
+        std::vector<std::uint32_t> expected;
+        for (std::uint32_t from : test::literalExchangeSort(keys)) expected.push_back(list.row(from).number);
+        list.sortAscending(key);
+        EXPECT_EQ(numbers(list), expected) << "trial " << trial;
+    }
 }
 
 TEST(Headers, rightAlignedToEightColumns) {
