@@ -306,3 +306,28 @@ TEST(TableLines, rowsNumberedInTheirPresentOrder) {
 
 }  // namespace
 }  // namespace pilecalc
+
+namespace pilecalc {
+namespace {
+
+TEST(TableLines, fileNumbersFollowTheListLength) {
+    struct Case {
+        const char16_t* frkMax;
+        std::size_t rows;
+        const char* first;
+        const char* last;
+    } cases[] = {{u"110", 9, "ZH-1 ", "ZH-9 "}, {u"120", 10, "ZH-01", "ZH-10"}, {u"1220", 120, "ZH-001", "ZH-120"}};
+    for (const Case& c : cases) {
+        const ResultList list =
+            runGrid({{{u"1000", u"1000", u"0"}, {u"1.0d", u"1.0d", u"0d"}, {u"30", c.frkMax, u"10"}}});
+        ASSERT_EQ(list.size(), c.rows);
+        const Lines lines = list.tableLines(u"嵌岩桩优化计算筛选结果");
+        ASSERT_EQ(lines.size(), 5 + c.rows);
+        EXPECT_NE(toUtf8(lines[5]).find(c.first), std::string::npos) << toUtf8(lines[5]);
+        EXPECT_NE(toUtf8(lines.back()).find(c.last), std::string::npos) << toUtf8(lines.back());
+        EXPECT_NE(toUtf8(lines[0]).find(" 嵌岩桩优化计算筛选结果 "), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace pilecalc
