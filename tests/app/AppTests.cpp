@@ -1,0 +1,10 @@
+#include "AppTests.h"
+
+namespace pilecalc::test {
+
+std::vector<TestFactory>& testClasses() {
+    static std::vector<TestFactory> classes;
+    return classes;
+}
+
+}  // namespace pilecalc::test
