@@ -205,6 +205,16 @@ public:
     void createOptimisationLists();
     // The optimisation branch of SaveResultFiles: writes the visible result list.
     void saveOptimisationList();
+    // True while a batch run computes between the slices that keep the window alive;
+    // "停止" (cbt_YHcompute relabelled), Esc or closing the window asks it to stop.
+    bool optimisationRunning() const { return m_batchRunning; }
+    void requestOptimisationStop() { m_batchStopRequested = true; }
+
+private:
+    bool m_batchRunning = false;
+    bool m_batchStopRequested = false;
+
+public:
     // ---- end of optimisation layer ----
 
 protected:

@@ -5,6 +5,7 @@
 // done the slow way — one pile at a time through the compute handler, the way the layer
 // was first designed — as the reference for the fast run.
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -42,3 +43,5 @@ QStringList optimisationLayerState(MainWindow& w);
 QList<QStringList> literalBatch(MainWindow& w, const RangeTexts& ranges);
 
 }  // namespace pilecalc::test
+
+Q_DECLARE_METATYPE(pilecalc::test::RangeTexts)

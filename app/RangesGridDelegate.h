@@ -1,0 +1,31 @@
+#pragma once
+
+// Item delegate of the ranges grid. An edit that the user accepts reports its cell
+// (column as created, row) after the text is stored, also when the accepted text is the
+// one the cell already held: accepting an edit is what re-enables "计算" or "筛选",
+// whether or not the value changed. An edit cancelled with Esc stores nothing and
+// reports nothing.
+#include <QStyledItemDelegate>
+#include <functional>
+
+namespace pilecalc::app {
+
+class RangesGridDelegate final : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using EditAccepted = std::function<void(int column, int row)>;
+    RangesGridDelegate(EditAccepted onAccepted, QObject* parent);
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+private:
+    EditAccepted m_onAccepted;
+};
+
+// The cells of the ranges grid that take edits: rows 0 to 2 (d, hr, frk) in the minimum,
+// maximum and step columns, and the Qcd bounds of row 4 (minimum and maximum).
+inline bool isRangeCell(int column, int row) { return row >= 0 && row <= 2 && column >= 1 && column <= 3; }
+inline bool isFilterCell(int column, int row) { return row == 4 && (column == 1 || column == 2); }
+inline bool isEditableRangesCell(int column, int row) { return isRangeCell(column, row) || isFilterCell(column, row); }
+
+}  // namespace pilecalc::app
