@@ -38,6 +38,9 @@ void setUpResultList(QTableView* view, QObject* owner) {
     auto* model = new ResultListModel(owner);
     for (int c = 0; c < kResultColumns; ++c) model->setHeader(c, qs(resultColumnHeader(c)));
     view->setModel(model);
+    // The pile number is the row's name: no row numbers beside it.
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(26);
     for (int c = 0; c < kResultColumns; ++c) {
         view->setColumnWidth(c, resultColumnWidth(c));
         view->setColumnHidden(c, foldedColumn(c));

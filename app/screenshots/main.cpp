@@ -87,5 +87,14 @@ int main(int argc, char* argv[]) {
         window.aboutWindow->setAddressOpenerForTesting([](const QString&) {});
         ok &= save(window.aboutWindow, folder, QStringLiteral("about.png"));
     }
+    {
+        MainWindow window;
+        prepare(window);
+        window.cbt_YouHuaClick();
+        window.cbt_YHcomputeClick();  // the 27 piles of the start ranges
+        ok &= save(&window, folder, QStringLiteral("optimisation_run_folded.png"));
+        window.cbt_zhangkaiClick();
+        ok &= save(&window, folder, QStringLiteral("optimisation_run_expanded.png"));
+    }
     return ok ? 0 : 1;
 }
