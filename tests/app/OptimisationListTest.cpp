@@ -96,6 +96,29 @@ private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
+    // Both lists open folded on pile number, d and Qcd, with their headers right-aligned
+    // to eight columns (a CJK character counts two), and cells that cannot be edited.
+    void resultListsAsCreated() {
+        const QStringList headers{"  桩编号", "   d(mm)", " Qcd(kN)", "  hr(mm)", "frk(MPa)", "  中风化",
+                                  "折减系数", "    hr/d", "      ζs", " Qcs(kN)", "侧阻占比", "      ζp",
+                                  " Qcp(kN)", "端阻占比", " Qck(kN)", "     γcR", "    备注"};
+        runBatch(defaultRanges());
+        for (QTableView* list : {w().Grid2_Youhuajieguo, w().Grid3_Youhuasaixuan}) {
+            QCOMPARE(listHeaders(list), headers);
+            for (int c = 0; c < 17; ++c) QCOMPARE(list->isColumnHidden(c), c > 2);
+            QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+            QVERIFY(list->horizontalHeader()->sectionsMovable());
+            QVERIFY(list->horizontalHeader()->sectionsClickable());
+        }
+        w().cbt_zhangkaiClick();  // shown, every column has its width
+        for (QTableView* list : {w().Grid2_Youhuajieguo, w().Grid3_Youhuasaixuan}) {
+            for (int c = 0; c < 17; ++c) QCOMPARE(list->columnWidth(c), c == 2 ? 80 : c == 16 ? 120 : 70);
+        }
+        const QModelIndex cell = w().Grid2_Youhuajieguo->model()->index(3, 1);
+        QVERIFY(!(cell.flags() & Qt::ItemIsEditable));
+        QCOMPARE(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
+    }
+
     // ---- filter ----
     // Bounds are given as texts; "@n" stands for the Qcd text of raw row n. lower/upper
     // are the bounds the texts must amount to (-1: that row's Qcd).
