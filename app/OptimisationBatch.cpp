@@ -47,7 +47,7 @@ QString cellText(const QTableWidget* grid, int row, int column) {
 
 // While a run computes: Esc asks it to stop, and so does closing the window.
 class StopListener final : public QObject {
-public:
+  public:
     explicit StopListener(MainWindow& window) : m_window(window) { qApp->installEventFilter(this); }
     ~StopListener() override { qApp->removeEventFilter(this); }
     StopListener(const StopListener&) = delete;
@@ -62,14 +62,14 @@ public:
         return false;
     }
 
-private:
+  private:
     MainWindow& m_window;
 };
 
 // Every control of the layer but the stop button is disabled while the run computes,
 // and gets its own state back afterwards, whatever way the run ends.
 class RunningLayer {
-public:
+  public:
     RunningLayer(MainWindow& w, bool& running)
         : m_w(w), m_running(running), m_controls{w.Grid1_Youhuaxuanxiang, w.Grid2_Youhuajieguo, w.Grid3_Youhuasaixuan,
                                                  w.cbt_zhangkai,          w.cbt_YHsaixuan,      w.cbt_YHsave,
@@ -93,7 +93,7 @@ public:
     RunningLayer(const RunningLayer&) = delete;
     RunningLayer& operator=(const RunningLayer&) = delete;
 
-private:
+  private:
     MainWindow& m_w;
     bool& m_running;
     std::array<QWidget*, 7> m_controls;

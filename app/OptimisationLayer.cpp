@@ -77,7 +77,8 @@ void MainWindow::Grid1_YouhuaxuanxiangSelectCell(int column, int row) {
     if (!editable) return;
     QTableWidgetItem* item = Grid1_Youhuaxuanxiang->item(row, column);
     // The view opens the editor itself when it moves between two editable cells.
-    if (item && (item->flags() & Qt::ItemIsEditable) && !Grid1_Youhuaxuanxiang->indexWidget(Grid1_Youhuaxuanxiang->indexFromItem(item))) {
+    if (item && (item->flags() & Qt::ItemIsEditable) &&
+        !Grid1_Youhuaxuanxiang->indexWidget(Grid1_Youhuaxuanxiang->indexFromItem(item))) {
         Grid1_Youhuaxuanxiang->editItem(item);
     }
 }

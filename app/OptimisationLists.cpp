@@ -37,9 +37,9 @@ void showInfo(QLabel* label, const std::u16string& text) {
 
 void MainWindow::cbt_YHsaixuanClick() {
     // Both bounds convert before anything changes: a bad bound leaves the lists as they are.
-    const FilterReading bounds = readFilterBounds(cellText(Grid1_Youhuaxuanxiang, 4, 1).toStdU16String(),
-                                                  cellText(Grid1_Youhuaxuanxiang, 4, 2).toStdU16String(),
-                                                  decimalSeparator());
+    const FilterReading bounds =
+        readFilterBounds(cellText(Grid1_Youhuaxuanxiang, 4, 1).toStdU16String(),
+                         cellText(Grid1_Youhuaxuanxiang, 4, 2).toStdU16String(), decimalSeparator());
     if (!bounds.ok()) app::throwConversionError(*bounds.error);
 
     app::ResultListModel& filtered = resultModel(Grid3_Youhuasaixuan);
@@ -98,8 +98,10 @@ void MainWindow::saveOptimisationList() {
         std::u16string_view titleWord;
     };
     const Target targets[] = {
-        {Grid2_Youhuajieguo, QStringLiteral("嵌岩桩优化计算原始结果(依据JTS167-4-2012)_表格.txt"), u"嵌岩桩优化计算原始结果"},
-        {Grid3_Youhuasaixuan, QStringLiteral("嵌岩桩优化计算筛选结果(依据JTS167-4-2012)_表格.txt"), u"嵌岩桩优化计算筛选结果"},
+        {Grid2_Youhuajieguo, QStringLiteral("嵌岩桩优化计算原始结果(依据JTS167-4-2012)_表格.txt"),
+         u"嵌岩桩优化计算原始结果"},
+        {Grid3_Youhuasaixuan, QStringLiteral("嵌岩桩优化计算筛选结果(依据JTS167-4-2012)_表格.txt"),
+         u"嵌岩桩优化计算筛选结果"},
     };
     for (const Target& target : targets) {
         const ResultList& rows = resultModel(target.list).list();

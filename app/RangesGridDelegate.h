@@ -12,13 +12,13 @@ namespace pilecalc::app {
 
 class RangesGridDelegate final : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     using EditAccepted = std::function<void(int column, int row)>;
     RangesGridDelegate(EditAccepted onAccepted, QObject* parent);
 
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
-private:
+  private:
     EditAccepted m_onAccepted;
 };
 

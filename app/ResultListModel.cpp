@@ -52,8 +52,7 @@ void ResultListModel::clear() {
 
 void ResultListModel::rowsChangedInPlace() {
     if (m_list.empty()) return;
-    emit dataChanged(index(0, 0), index(static_cast<int>(m_list.size()) - 1, kResultColumns - 1),
-                     {Qt::DisplayRole});
+    emit dataChanged(index(0, 0), index(static_cast<int>(m_list.size()) - 1, kResultColumns - 1), {Qt::DisplayRole});
 }
 
 void ResultListModel::setHeader(int column, const QString& text) {

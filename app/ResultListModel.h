@@ -15,7 +15,7 @@ namespace pilecalc::app {
 
 class ResultListModel final : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit ResultListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -41,7 +41,7 @@ public:
     void setHeader(int column, const QString& text);
     QString header(int column) const;
 
-private:
+  private:
     void rowsChangedInPlace();
 
     ResultList m_list;

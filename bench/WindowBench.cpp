@@ -40,8 +40,8 @@ void BM_WindowBatch(benchmark::State& state) {
     const int rows = w.Grid2_Youhuajieguo->model()->rowCount();
     if (rows != 100000) state.SkipWithError(qPrintable("unexpected row count " + QString::number(rows)));
     state.counters["rows"] = rows;
-    state.counters["rows_per_s"] =
-        benchmark::Counter(static_cast<double>(rows) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["rows_per_s"] = benchmark::Counter(
+        static_cast<double>(rows) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WindowBatch)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 

@@ -89,7 +89,7 @@ class OptimisationBatchTest : public QObject {
         return reference;
     }
 
-private slots:
+  private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
@@ -141,7 +141,7 @@ private slots:
         auto reference = makeReference();
         for (MainWindow* win : {&w(), reference.get()}) {
             if (recordFirst) win->cbt_computeClick();  // "结果" shown in place of "计算"
-            if (startOnFirstPile) {                     // inputs already hold the first pile's texts
+            if (startOnFirstPile) {                    // inputs already hold the first pile's texts
                 win->cbe_dd->setEditText(ranges.d[0]);
                 win->edt_frk->setText(ranges.frk[0]);
             }
@@ -161,10 +161,14 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("d minimum") << 0 << 1 << "-1000" << "桩径不能为负值";
-        QTest::newRow("d maximum") << 0 << 2 << "-1" << "桩径不能为负值";
-        QTest::newRow("hr maximum in d") << 1 << 2 << "-3.0d" << "嵌岩深度不能为负值";
-        QTest::newRow("frk minimum") << 2 << 1 << "-30" << "岩石单轴抗压强度不能为负值";
+        QTest::newRow("d minimum") << 0 << 1 << "-1000"
+                                   << "桩径不能为负值";
+        QTest::newRow("d maximum") << 0 << 2 << "-1"
+                                   << "桩径不能为负值";
+        QTest::newRow("hr maximum in d") << 1 << 2 << "-3.0d"
+                                         << "嵌岩深度不能为负值";
+        QTest::newRow("frk minimum") << 2 << 1 << "-30"
+                                     << "岩石单轴抗压强度不能为负值";
     }
     void negativeRangeStopsBeforeComputing() {
         QFETCH(int, row);
@@ -195,10 +199,14 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("letters in the d step") << 0 << 3 << "abc" << "'abc' is not a valid floating point value.";
-        QTest::newRow("empty frk maximum") << 2 << 2 << "" << "'' is not a valid floating point value.";
-        QTest::newRow("depth step without d") << 1 << 3 << "500" << "'' is not a valid floating point value.";
-        QTest::newRow("depth in mm, maximum with d") << 1 << 1 << "1000" << "'3.0d' is not a valid floating point value.";
+        QTest::newRow("letters in the d step") << 0 << 3 << "abc"
+                                               << "'abc' is not a valid floating point value.";
+        QTest::newRow("empty frk maximum") << 2 << 2 << ""
+                                           << "'' is not a valid floating point value.";
+        QTest::newRow("depth step without d") << 1 << 3 << "500"
+                                              << "'' is not a valid floating point value.";
+        QTest::newRow("depth in mm, maximum with d") << 1 << 1 << "1000"
+                                                     << "'3.0d' is not a valid floating point value.";
     }
     void unreadableRangeCellIsReported() {
         QFETCH(int, row);
@@ -308,8 +316,9 @@ private slots:
             const QString progress = w().lb_YHxingxi->text();
             seenWhileRunning << QString::number(progress.startsWith("计算完成 ") && progress.endsWith(" %"));
             seenWhileRunning << w().cbt_YHcompute->text() << QString::number(w().cbt_YHcompute->isEnabled());
-            for (QWidget* c : {static_cast<QWidget*>(w().Grid1_Youhuaxuanxiang), static_cast<QWidget*>(w().Grid2_Youhuajieguo),
-                               static_cast<QWidget*>(w().cbt_zhangkai), static_cast<QWidget*>(w().cbt_YHfanhui)}) {
+            for (QWidget* c :
+                 {static_cast<QWidget*>(w().Grid1_Youhuaxuanxiang), static_cast<QWidget*>(w().Grid2_Youhuajieguo),
+                  static_cast<QWidget*>(w().cbt_zhangkai), static_cast<QWidget*>(w().cbt_YHfanhui)}) {
                 seenWhileRunning << QString::number(c->isEnabled());
             }
             if (how == 0) QTest::keyClick(&w(), Qt::Key_Escape);

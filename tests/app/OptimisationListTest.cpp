@@ -1,15 +1,15 @@
 // What the user does with the result lists: filter by Qcd, sort by header clicks, take a
 // pile back into the main inputs, fold and expand the columns, and save the list.
 #include <QCheckBox>
-#include <QScrollBar>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -74,11 +74,14 @@ class OptimisationListTest : public QObject {
         writeRanges(w(), ranges);
         w().cbt_YHcompute->click();
     }
-    QTableView* shownList() { return w().Grid2_Youhuajieguo->isHidden() ? w().Grid3_Youhuasaixuan : w().Grid2_Youhuajieguo; }
+    QTableView* shownList() {
+        return w().Grid2_Youhuajieguo->isHidden() ? w().Grid3_Youhuasaixuan : w().Grid2_Youhuajieguo;
+    }
     // A real click on a header section, wherever the section is shown.
     void clickHeader(QTableView* list, int column) {
         QHeaderView* header = list->horizontalHeader();
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     }
     void doubleClickRow(QTableView* list, int row) {
@@ -92,7 +95,7 @@ class OptimisationListTest : public QObject {
     }
     QString status() { return w().lb_YHxingxi->text(); }
 
-private slots:
+  private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
@@ -128,13 +131,20 @@ private slots:
         QTest::addColumn<double>("lower");
         QTest::addColumn<double>("upper");
         const double none = std::numeric_limits<double>::infinity();
-        QTest::newRow("0 and 0: every pile") << "0" << "0" << 0.0 << none;
-        QTest::newRow("negative bounds set none") << "-5" << "-1" << 0.0 << none;
-        QTest::newRow("10000 and 0: at least 10000") << "10000" << "0" << 10000.0 << none;
-        QTest::newRow("12000 and 11000: exactly 12000") << "12000" << "11000" << 12000.0 << 12000.0;
-        QTest::newRow("the start bounds") << "10000" << "15000" << 10000.0 << 15000.0;
-        QTest::newRow("bounds on a listed Qcd are inclusive") << "@4" << "@4" << -1.0 << -1.0;
-        QTest::newRow("above every pile") << "1e9" << "0" << 1e9 << none;
+        QTest::newRow("0 and 0: every pile") << "0"
+                                             << "0" << 0.0 << none;
+        QTest::newRow("negative bounds set none") << "-5"
+                                                  << "-1" << 0.0 << none;
+        QTest::newRow("10000 and 0: at least 10000") << "10000"
+                                                     << "0" << 10000.0 << none;
+        QTest::newRow("12000 and 11000: exactly 12000") << "12000"
+                                                        << "11000" << 12000.0 << 12000.0;
+        QTest::newRow("the start bounds") << "10000"
+                                          << "15000" << 10000.0 << 15000.0;
+        QTest::newRow("bounds on a listed Qcd are inclusive") << "@4"
+                                                              << "@4" << -1.0 << -1.0;
+        QTest::newRow("above every pile") << "1e9"
+                                          << "0" << 1e9 << none;
     }
     void filterKeepsRowsInsideTheBounds() {
         QFETCH(QString, minimum);
@@ -172,8 +182,12 @@ private slots:
         QTest::addColumn<QString>("minimum");
         QTest::addColumn<QString>("maximum");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("letters in the minimum") << "abc" << "15000" << "'abc' is not a valid floating point value.";
-        QTest::newRow("empty maximum") << "10000" << "" << "'' is not a valid floating point value.";
+        QTest::newRow("letters in the minimum") << "abc"
+                                                << "15000"
+                                                << "'abc' is not a valid floating point value.";
+        QTest::newRow("empty maximum") << "10000"
+                                       << ""
+                                       << "'' is not a valid floating point value.";
     }
     void unreadableBoundChangesNothing() {
         QFETCH(QString, minimum);
@@ -237,17 +251,18 @@ private slots:
         const QStringList dUp{" d(mm)▲", " Qcd(kN)"}, dDown{" d(mm)▼", " Qcd(kN)"}, qUp{"   d(mm)", "Qcd(kN)▲"},
             qDown{"   d(mm)", "Qcd(kN)▼"}, plain{"   d(mm)", " Qcd(kN)"};
         QTest::newRow("d three times") << QList<int>{1, 1, 1} << false
-                                       << QStringList{"d升序排列完成", "d降序排列完成", "d升序排列完成"} << dUp << 1 << 0;
+                                       << QStringList{"d升序排列完成", "d降序排列完成", "d升序排列完成"} << dUp << 1
+                                       << 0;
         QTest::newRow("d, Qcd, d") << QList<int>{1, 2, 1} << false
                                    << QStringList{"d升序排列完成", "Qcd升序排列完成", "d升序排列完成"} << dUp << 1 << 0;
-        QTest::newRow("Qcd twice on the filtered list") << QList<int>{2, 2} << true
-                                                        << QStringList{"Qcd升序排列完成", "Qcd降序排列完成"} << qDown << 0 << 2;
-        QTest::newRow("pile number and hr refused") << QList<int>{0, 3} << false
-                                                   << QStringList{"仅支持d、Qcd排序", "仅支持d、Qcd排序"} << plain << 0 << 0;
+        QTest::newRow("Qcd twice on the filtered list")
+            << QList<int>{2, 2} << true << QStringList{"Qcd升序排列完成", "Qcd降序排列完成"} << qDown << 0 << 2;
+        QTest::newRow("pile number and hr refused")
+            << QList<int>{0, 3} << false << QStringList{"仅支持d、Qcd排序", "仅支持d、Qcd排序"} << plain << 0 << 0;
         QTest::newRow("Qcd then another column keeps the order")
             << QList<int>{2, 9} << false << QStringList{"Qcd升序排列完成", "仅支持d、Qcd排序"} << qUp << 0 << 1;
-        QTest::newRow("moved d column sorts by d") << QList<int>{-1, -1} << true
-                                                   << QStringList{"d升序排列完成", "d降序排列完成"} << dDown << 2 << 0;
+        QTest::newRow("moved d column sorts by d")
+            << QList<int>{-1, -1} << true << QStringList{"d升序排列完成", "d降序排列完成"} << dDown << 2 << 0;
     }
     void headerClicksSortAndReverse() {
         QFETCH(QList<int>, clicks);
@@ -432,7 +447,8 @@ private slots:
         QVERIFY(!QFile::exists(QDir(fixture.documents()).filePath(filtered ? kRawFile : kFilteredFile)));
         const QByteArray bytes = readFile(path);
 
-        pilecalc::Lines lines = pilecalc::OptimisationTableHead(filtered ? u"嵌岩桩优化计算筛选结果" : u"嵌岩桩优化计算原始结果");
+        pilecalc::Lines lines =
+            pilecalc::OptimisationTableHead(filtered ? u"嵌岩桩优化计算筛选结果" : u"嵌岩桩优化计算原始结果");
         for (int i = 0; i < cells.size(); ++i) {
             std::array<std::u16string, 17> texts;
             std::array<std::u16string_view, 17> views;
@@ -442,8 +458,8 @@ private slots:
             }
             lines.push_back(pilecalc::OptimisationTableRow(static_cast<std::size_t>(i) + 1, cells.size(), views));
         }
-        for (const auto& line : pilecalc::SummaryFooter(
-                 pilecalc::platform::timeText(fixedTime(), QLocale()).toStdU16String())) {
+        for (const auto& line :
+             pilecalc::SummaryFooter(pilecalc::platform::timeText(fixedTime(), QLocale()).toStdU16String())) {
             lines.push_back(line);
         }
         QString text;
@@ -457,7 +473,8 @@ private slots:
         QCOMPARE(bytes.count("\r\n"), qsizetype(5 + rows + 4));
         QVERIFY(bytes.endsWith("\r\n"));
         const QStringList fileLines = QString::fromStdU16String(std::u16string(text.toStdU16String())).split("\r\n");
-        QVERIFY(fileLines[5].trimmed().startsWith(QString("ZH-") + QString("1").rightJustified(lastNumber.size() - 3, '0')));
+        QVERIFY(fileLines[5].trimmed().startsWith(QString("ZH-") +
+                                                  QString("1").rightJustified(lastNumber.size() - 3, '0')));
         QVERIFY(fileLines[4 + rows].trimmed().startsWith(lastNumber + " "));
         QVERIFY(fileLines[5].contains(cells[0][1]));
     }

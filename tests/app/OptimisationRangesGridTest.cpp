@@ -37,7 +37,7 @@ class OptimisationRangesGridTest : public QObject {
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, place.center());
     }
 
-private slots:
+  private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 

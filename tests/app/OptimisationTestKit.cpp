@@ -62,9 +62,7 @@ QString share(const QString& part, const QString& total) {
 
 }  // namespace
 
-RangeTexts defaultRanges() {
-    return {{"1000", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30.00", "50.00", "10.00"}};
-}
+RangeTexts defaultRanges() { return {{"1000", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30.00", "50.00", "10.00"}}; }
 
 void writeRanges(MainWindow& w, const RangeTexts& r) {
     for (int c = 0; c < 3; ++c) {
@@ -112,7 +110,9 @@ QStringList mainLayerState(MainWindow& w) {
         s << out->objectName() + "=" + out->text();
     }
     s << "lb_Qrs=" + w.lb_Qrs->text() << "lb_Qrp=" + w.lb_Qrp->text();
-    s << QString("lb_shuoming=%1 %2 hidden %3").arg(w.lb_shuoming->text(), colour(w.lb_shuoming)).arg(w.lb_shuoming->isHidden());
+    s << QString("lb_shuoming=%1 %2 hidden %3")
+             .arg(w.lb_shuoming->text(), colour(w.lb_shuoming))
+             .arg(w.lb_shuoming->isHidden());
     s << QString("img_Logo hidden %1").arg(w.img_Logo->isHidden());
     s << QString("cbt_compute hidden %1 enabled %2").arg(w.cbt_compute->isHidden()).arg(w.cbt_compute->isEnabled());
     s << QString("cbt_View hidden %1").arg(w.cbt_View->isHidden());
@@ -173,8 +173,8 @@ QList<QStringList> literalBatch(MainWindow& w, const RangeTexts& r) {
                 const bool weathered = w.ckb_zhongfenghua->isChecked();
                 QStringList cells;
                 cells << "ZH-" + QString::number(rows.size() + 1).rightJustified(digits, '0') << w.cbe_dd->currentText()
-                      << w.edt_ra->text() << w.cbe_hr->currentText() << w.edt_frk->text()
-                      << (weathered ? "是" : "否") << (weathered ? w.cbe_zhongfenghua->currentText() : "1.00")
+                      << w.edt_ra->text() << w.cbe_hr->currentText() << w.edt_frk->text() << (weathered ? "是" : "否")
+                      << (weathered ? w.cbe_zhongfenghua->currentText() : "1.00")
                       << q(FormatFixed(inDiameters ? hr : hr / d, 15, 2, u'.')) << w.edt_kesais->text()
                       << w.edt_Qrs->text() << share(w.edt_Qrs->text(), w.edt_Qrk->text()) << w.edt_kesaip->text()
                       << w.edt_Qrp->text() << share(w.edt_Qrp->text(), w.edt_Qrk->text()) << w.edt_Qrk->text()
