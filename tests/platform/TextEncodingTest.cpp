@@ -40,6 +40,9 @@ struct CodesetCase {
     QByteArray expected;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const CodesetCase& c, std::ostream* os) { *os << c.name; }
+
 class SystemCodeset : public ::testing::TestWithParam<CodesetCase> {};
 
 TEST_P(SystemCodeset, followsTheEnvironmentLocale) {
@@ -65,6 +68,9 @@ struct EncoderCase {
     QByteArray prefix;
     QByteArray bytes;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const EncoderCase& c, std::ostream* os) { *os << c.name; }
 
 class Encoding : public ::testing::TestWithParam<EncoderCase> {};
 

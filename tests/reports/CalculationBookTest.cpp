@@ -127,6 +127,9 @@ struct SummaryRowsCase {
     std::u16string capacityRow;  // line 57
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const SummaryRowsCase& c, std::ostream* os) { *os << c.name; }
+
 class BookSummaryByMode : public ::testing::TestWithParam<SummaryRowsCase> {};
 
 TEST_P(BookSummaryByMode, rowsFollowTheModeAndTheRestDoesNot) {
@@ -174,6 +177,9 @@ struct BookLineCase {
     std::size_t line;
     std::u16string expected;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const BookLineCase& c, std::ostream* os) { *os << c.name; }
 
 class BookLines : public ::testing::TestWithParam<BookLineCase> {};
 

@@ -80,6 +80,9 @@ struct MalformedCase {
     Lines tableAfter;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.name; }
+
 class DeleteOnMalformedText : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(DeleteOnMalformedText, trimsOnlyWhatIsThere) {

@@ -38,6 +38,9 @@ struct NumberingCase {
     std::u16string start;  // the first 11 columns
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const NumberingCase& c, std::ostream* os) { *os << c.name; }
+
 class OptimisationRowNumber : public ::testing::TestWithParam<NumberingCase> {};
 
 TEST_P(OptimisationRowNumber, zeroFillsToTheDigitsOfTheRowCount) {

@@ -37,6 +37,9 @@ struct ModeRowCase {
     std::u16string expected;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const ModeRowCase& c, std::ostream* os) { *os << c.name; }
+
 class SummaryRowByMode : public ::testing::TestWithParam<ModeRowCase> {};
 
 TEST_P(SummaryRowByMode, startPileRowIs170ColumnsWide) {
@@ -81,6 +84,9 @@ struct ColumnCase {
     int column;
     std::u16string expected;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.name; }
 
 class SummaryColumns : public ::testing::TestWithParam<ColumnCase> {};
 
