@@ -6,11 +6,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "app/ScaledLayer.h"
 
 namespace pilecalc::app {
 namespace {
+
+// An input holds whatever is typed or written into it, however long: the typed text is
+// reported as it stands, so it must not be cut at the line edit's usual 32767 characters.
+void takeAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
 
 template <class W>
 W* named(W* widget, ScaledLayer* layer, const char* name, QRect place) {
@@ -46,13 +51,17 @@ QComboBox* makeComboEdit(ScaledLayer* layer, QWidget* parent, const char* name, 
     combo->addItems(items);
     const int index = items.indexOf(text);
     if (index >= 0) combo->setCurrentIndex(index);
+    takeAnyLength(combo->lineEdit());
     combo->setEditText(text);
     combo->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     return combo;
 }
 
 QLineEdit* makeEdit(ScaledLayer* layer, QWidget* parent, const char* name, QRect place, const QString& text) {
-    return named(new QLineEdit(text, parent), layer, name, place);
+    auto* edit = named(new QLineEdit(parent), layer, name, place);
+    takeAnyLength(edit);
+    edit->setText(text);
+    return edit;
 }
 
 QCheckBox* makeCheckBox(ScaledLayer* layer, QWidget* parent, const char* name, QRect place, const QString& text,

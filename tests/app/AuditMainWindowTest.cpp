@@ -1,0 +1,285 @@
+// The main window under the ways a user and other code really reach it: typing into a
+// combo edit, picking a list item, writing texts from code, hostile texts, the comma
+// locale, and the memos kept equal to the report lines through every operation.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "AppTests.h"
+#include "WindowFixture.h"
+#include "app/FontColour.h"
+
+using pilecalc::app::fontColour;
+using pilecalc::app::kBlack;
+using pilecalc::app::kRed;
+
+namespace {
+
+QString joinedLines(const pilecalc::Lines& lines) {
+    QStringList out;
+    for (const auto& l : lines) out << QString::fromStdU16String(l);
+    return out.join(u'\n');
+}
+
+// Every text the main layer shows to the user after a run.
+QStringList shownTexts(MainWindow& w) {
+    return {w.edt_kesais->text(), w.edt_kesaip->text(), w.edt_Qrs->text(),     w.edt_Qrp->text(),
+            w.edt_Qrk->text(),    w.edt_ra->text(),     w.lb_Qrs->text(),      w.lb_Qrp->text(),
+            w.lb_shuoming->text(), w.lb_YHxingxi->text(), w.meo_jisuanjieguo_Doc->toPlainText(),
+            w.meo_jisuanjieguo_Xls->toPlainText()};
+}
+
+bool showsNoNonNumber(const QStringList& texts) {
+    for (const QString& t : texts) {
+        const QString lower = t.toLower();
+        if (lower.contains("nan") || lower.contains("inf")) return false;
+    }
+    return true;
+}
+
+QComboBox* comboNamed(MainWindow& w, const QString& name) { return w.findChild<QComboBox*>(name); }
+
+}  // namespace
+
+class AuditMainWindowTest : public QObject {
+    Q_OBJECT
+    PILECALC_WINDOW_FIXTURE
+
+    void memosFollowTheLines() {
+        QCOMPARE(w().meo_jisuanjieguo_Doc->toPlainText(), joinedLines(w().bookLines));
+        QCOMPARE(w().meo_jisuanjieguo_Xls->toPlainText(), joinedLines(w().tableLines));
+    }
+
+private slots:
+    void init() { fixture.start(); }
+    void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
+
+    // Each way of changing a combo edit's text reaches its reaction once per real change,
+    // and a way that leaves the text as it is reaches it not at all.
+    void comboEditReactsOncePerChange_data() {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("reactions");
+        for (const char* combo : {"cbe_dd", "cbe_hr", "cbe_zhongfenghua", "cbe_Gamacr"}) {
+            const QString c(combo);
+            QTest::newRow(qPrintable(c + " setEditText new")) << c << "setEditText" << "7" << 1;
+            QTest::newRow(qPrintable(c + " setCurrentText new")) << c << "setCurrentText" << "7" << 1;
+            QTest::newRow(qPrintable(c + " setEditText same")) << c << "setEditText" << "" << 0;
+            QTest::newRow(qPrintable(c + " setCurrentText same")) << c << "setCurrentText" << "" << 0;
+            QTest::newRow(qPrintable(c + " typed two keys")) << c << "type" << "12" << 2;
+            QTest::newRow(qPrintable(c + " list item picked")) << c << "pick" << "other" << 1;
+            QTest::newRow(qPrintable(c + " list item of the same text")) << c << "pick" << "same" << 0;
+            QTest::newRow(qPrintable(c + " typed item text and Enter")) << c << "typeEnter" << "last" << 1;
+        }
+    }
+    void comboEditReactsOncePerChange() {
+        QFETCH(QString, combo);
+        QFETCH(QString, how);
+        QFETCH(QString, value);
+        QFETCH(int, reactions);
+        QComboBox* box = comboNamed(w(), combo);
+        QVERIFY(box);
+        w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        const QString before = box->currentText();
+        const int items = box->count();
+        QSignalSpy spy(box, &QComboBox::currentTextChanged);
+        if (how == "setEditText") box->setEditText(value.isEmpty() ? before : value);
+        if (how == "setCurrentText") box->setCurrentText(value.isEmpty() ? before : value);
+        if (how == "type") {
+            box->lineEdit()->setFocus();
+            box->lineEdit()->end(false);
+            QTest::keyClicks(box->lineEdit(), value);
+        }
+        if (how == "pick") {
+            int other = 0;
+            while (box->itemText(other) == before) ++other;
+            box->setCurrentIndex(value == "same" ? box->findText(before) : other);
+        }
+        if (how == "typeEnter") {
+            box->lineEdit()->setFocus();
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), box->itemText(box->count() - 1));
+            spy.clear();
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), box->itemText(box->count() - 2));
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+            QCOMPARE(box->currentText(), box->itemText(box->count() - 2));
+            // One change of text from selecting all and typing over it, one per further key.
+            const int typed = box->itemText(box->count() - 2).size();
+            QCOMPARE(spy.count(), typed);
+            QCOMPARE(box->count(), items);
+            return;
+        }
+        QCOMPARE(spy.count(), reactions);
+        // The lists hold their suggestions only: nothing typed is added to them.
+        QVERIFY(box->findText("7") < 0);
+        QCOMPARE(box->count(), items);
+    }
+
+    // Hostile texts in every input: the window neither crashes nor shows a non-number,
+    // in the outputs, the share labels, the status lines or the memos.
+    void hostileTextsNeverShowNonNumbers_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        const QString longDigits = QString(5000, u'9');
+        const QStringList texts{"1e308",  "1e309",         "-1e308", "nan",         "NaN",     "inf",
+                                "-inf",   "infinity",      "-0",     "",            "   ",     longDigits,
+                                "1e-320", "0x10",          "1e",     QString::fromUtf16(u"\uFF11\uFF10\uFF10\uFF10"),
+                                QString::fromUtf16(u"\u0661\u0660\u0660\u0660"), "1e200", "5e-324", "0.0"};
+        for (const char* control : {"cbe_dd", "cbe_hr", "edt_frk", "cbe_zhongfenghua", "cbe_Gamacr"}) {
+            for (int i = 0; i < texts.size(); ++i) {
+                QTest::newRow(qPrintable(QString("%1 #%2").arg(control).arg(i))) << QString(control) << texts[i];
+            }
+        }
+    }
+    void hostileTextsNeverShowNonNumbers() {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        for (int mode = 0; mode < 5; ++mode) {
+            w().popbox_jingdu->setCurrentIndex(mode);
+            if (control == "edt_frk") {
+                w().edt_frk->setText(text);
+            } else {
+                comboNamed(w(), control)->setEditText(text);
+            }
+            QVERIFY(showsNoNonNumber(shownTexts(w())));
+            w().cbt_compute->click();
+            QVERIFY2(showsNoNonNumber(shownTexts(w())), qPrintable(shownTexts(w()).join(" | ")));
+            // A hostile hr in diameters too.
+            if (control == "cbe_hr") {
+                w().cbe_hr->setEditText(text + "d");
+                w().cbt_compute->click();
+                QVERIFY(showsNoNonNumber(shownTexts(w())));
+            }
+            memosFollowTheLines();
+            fixture.finish();
+            fixture.start();
+        }
+    }
+
+    // The comma locale: figures, shares and the report rows use the comma; periods typed
+    // into the inputs are still read.
+    void commaLocaleShowsCommas() {
+        QLocale::setDefault(QLocale(QLocale::German));
+        w().popbox_jingdu->setCurrentIndex(0);
+        w().cbt_compute->click();
+        QCOMPARE(w().edt_kesais->text(), QString("0,0490"));
+        QCOMPARE(w().edt_Qrs->text(), QString("3848,45"));
+        QCOMPARE(w().edt_ra->text(), QString("7635,82"));
+        QCOMPARE(w().lb_Qrs->text(), QString("侧阻力Qcs(kN) [ 28,00% ]"));
+        QCOMPARE(w().lb_Qrp->text(), QString("端阻力Qcp(kN) [ 72,00% ]"));
+        QVERIFY(w().meo_jisuanjieguo_Xls->toPlainText().contains("3848,45"));
+        memosFollowTheLines();
+        // hr with the locale's comma and frk checked by the reaction with the comma.
+        w().cbe_hr->setEditText("1,5d");
+        w().edt_frk->setText("2,5");
+        QCOMPARE(fontColour(w().edt_frk), kBlack);
+        w().cbt_compute->click();
+        QCOMPARE(w().pileCount, 1);  // frk is read with the period in the computation: refused
+        QCOMPARE(w().lb_shuoming->text(), QString("岩石单轴抗压强度有错"));
+        QCOMPARE(fontColour(w().edt_frk), kRed);
+    }
+
+    // A reduction of 0: the shares stay blank wherever they would be shown.
+    void zeroReductionShowsNoShareAnywhere() {
+        for (int mode = 0; mode < 5; ++mode) {
+            w().popbox_jingdu->setCurrentIndex(mode);
+            w().cbe_zhongfenghua->setEditText("0");
+            w().cbt_compute->click();
+            QCOMPARE(w().lb_Qrs->text(), QString("侧阻力Qcs(kN)"));
+            QCOMPARE(w().lb_Qrp->text(), QString("端阻力Qcp(kN)"));
+            QVERIFY(showsNoNonNumber(shownTexts(w())));
+            w().cbe_zhongfenghua->setEditText("0.70");
+        }
+        QCOMPARE(w().pileCount, 5);
+        memosFollowTheLines();
+    }
+
+    // The memos equal their lines after every record, delete and re-record, down to empty.
+    void memosFollowEveryOperation() {
+        const QStringList ds{"1000", "1200", "1500", "1800"};
+        for (int round = 0; round < 2; ++round) {
+            for (const QString& d : ds) {
+                w().cbe_dd->setEditText(d);
+                w().cbt_compute->click();
+                memosFollowTheLines();
+            }
+            w().cbt_View->click();
+            for (int i = 0; i < 3; ++i) {
+                w().cbt_sanchu->click();
+                memosFollowTheLines();
+            }
+            w().cbt_Exit->click();
+            w().cbe_dd->setEditText("1100");
+            w().cbt_compute->click();
+            memosFollowTheLines();
+            w().cbt_View->click();
+            w().cbt_sanchu->click();
+            w().cbt_sanchu->click();
+            memosFollowTheLines();
+            QCOMPARE(w().meo_jisuanjieguo_Doc->toPlainText(), QString());
+            QCOMPARE(w().meo_jisuanjieguo_Xls->toPlainText(), QString());
+            QCOMPARE(w().pileCount, 0);
+            QVERIFY(!w().cbt_sanchu->isEnabled());
+            QVERIFY(!w().cbt_Save->isEnabled());
+            w().cbt_Exit->click();
+        }
+    }
+
+    // A long text stays whole in every input: nothing is cut at a length limit, so the
+    // typed text reaches the summary row exactly as written.
+    void longTextsStayWhole_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("length");
+        for (const char* control : {"cbe_dd", "cbe_hr", "edt_frk", "cbe_zhongfenghua", "cbe_Gamacr"}) {
+            for (int length : {32767, 32768, 100000}) {
+                QTest::newRow(qPrintable(QString("%1 %2").arg(control).arg(length))) << QString(control) << length;
+            }
+        }
+    }
+    void longTextsStayWhole() {
+        QFETCH(QString, control);
+        QFETCH(int, length);
+        const QString text = QString(length, u'7');
+        QLineEdit* edit = control == "edt_frk" ? w().edt_frk : comboNamed(w(), control)->lineEdit();
+        if (control == "edt_frk") {
+            w().edt_frk->setText(text);
+        } else {
+            comboNamed(w(), control)->setEditText(text);
+        }
+        QCOMPARE(edit->text().size(), length);
+        // Typing one more key appends it.
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_1);
+        QCOMPARE(edit->text().size(), length + 1);
+    }
+
+    // The bottom strip: a passed reaction empties the status text but shows nothing new;
+    // the first message replaces the logo for good.
+    void statusStripFollowsItsRules() {
+        w().cbe_dd->setEditText("1200");
+        QVERIFY(!w().img_Logo->isHidden());
+        QVERIFY(w().lb_shuoming->isHidden());
+        w().cbe_dd->setEditText("0");
+        QVERIFY(w().img_Logo->isHidden());
+        QVERIFY(!w().lb_shuoming->isHidden());
+        QCOMPARE(fontColour(w().lb_shuoming), kRed);
+        w().cbe_dd->setEditText("1000");
+        QCOMPARE(w().lb_shuoming->text(), QString());
+        QVERIFY(w().img_Logo->isHidden());
+        QVERIFY(!w().lb_shuoming->isHidden());
+    }
+};
+
+namespace {
+const pilecalc::test::RegisterTest<AuditMainWindowTest> registered;
+}
+
+#include "AuditMainWindowTest.moc"
