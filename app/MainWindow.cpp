@@ -10,6 +10,7 @@
 #include <QTableWidget>
 
 #include "app/AboutWindow.h"
+#include "app/RangesGridDelegate.h"
 #include "app/ScaledLayer.h"
 #include "platform/Clock.h"
 
@@ -86,7 +87,7 @@ void MainWindow::fillRangesGrid() {
     };
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 5; ++column) {
-            auto* item = new QTableWidgetItem(QString::fromUtf16(cells[row][column]));
+            auto* item = new pilecalc::app::RangesGridItem(QString::fromUtf16(cells[row][column]));
             const bool rangeCell = row <= 2 && column >= 1 && column <= 3;
             const bool filterCell = row == 4 && (column == 1 || column == 2);
             Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;

@@ -1,5 +1,7 @@
 #include "app/RangesGridDelegate.h"
 
+#include <QTableWidget>
+
 namespace pilecalc::app {
 
 RangesGridDelegate::RangesGridDelegate(EditAccepted onAccepted, QObject* parent)
@@ -8,6 +10,17 @@ RangesGridDelegate::RangesGridDelegate(EditAccepted onAccepted, QObject* parent)
 void RangesGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
     QStyledItemDelegate::setModelData(editor, model, index);
     if (m_onAccepted && index.isValid()) m_onAccepted(index.column(), index.row());
+}
+
+void RangesGridItem::setData(int role, const QVariant& value) {
+    const bool sameText = (role == Qt::DisplayRole || role == Qt::EditRole) && data(Qt::DisplayRole) == value;
+    QTableWidgetItem::setData(role, value);
+    // The grid's model stays silent about a value written again; say it here, so that
+    // the editing rules see the write like any other.
+    QTableWidget* grid = tableWidget();
+    if (!sameText || !grid) return;
+    const QModelIndex cell = grid->model()->index(grid->row(this), grid->column(this));
+    emit grid->model()->dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
 }
 
 }  // namespace pilecalc::app

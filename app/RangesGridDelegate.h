@@ -6,6 +6,7 @@
 // whether or not the value changed. An edit cancelled with Esc stores nothing and
 // reports nothing.
 #include <QStyledItemDelegate>
+#include <QTableWidgetItem>
 #include <functional>
 
 namespace pilecalc::app {
@@ -20,6 +21,16 @@ class RangesGridDelegate final : public QStyledItemDelegate {
 
   private:
     EditAccepted m_onAccepted;
+};
+
+// A cell of the ranges grid. Writing a text into it reports the cell as changed even
+// when the cell already holds that text: a text written into an editable cell is an
+// accepted edit, and an accepted edit counts whether or not the value changed.
+class RangesGridItem final : public QTableWidgetItem {
+  public:
+    using QTableWidgetItem::QTableWidgetItem;
+    QTableWidgetItem* clone() const override { return new RangesGridItem(*this); }
+    void setData(int role, const QVariant& value) override;
 };
 
 // The cells of the ranges grid that take edits: rows 0 to 2 (d, hr, frk) in the minimum,

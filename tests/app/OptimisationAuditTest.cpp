@@ -1,0 +1,138 @@
+// Hostile texts in the ranges grid and edits written through the grid's model: a run
+// never crashes and never lists or shows a figure that is not a number, and any text
+// written into an editable range cell counts as an accepted edit.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include "AppTests.h"
+#include "OptimisationTestKit.h"
+#include "WindowFixture.h"
+#include "app/FontColour.h"
+
+using namespace pilecalc::test;
+using pilecalc::app::fontColour;
+using pilecalc::app::kRed;
+
+namespace {
+
+// Every text a user can read after a run: the list cells, the status lines and the
+// main layer's inputs and outputs.
+QStringList visibleTexts(MainWindow& w) {
+    QStringList texts;
+    for (const QStringList& row : listCells(w.Grid2_Youhuajieguo)) texts << row;
+    texts << w.lb_YHxingxi->text() << mainLayerState(w);
+    return texts;
+}
+
+bool showsNonFinite(const QStringList& texts) {
+    for (const QString& t : texts) {
+        if (t.contains("nan", Qt::CaseInsensitive) || t.contains("inf", Qt::CaseInsensitive)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+class OptimisationAuditTest : public QObject {
+    Q_OBJECT
+    PILECALC_WINDOW_FIXTURE
+
+  private slots:
+    void init() { fixture.start(); }
+    void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
+
+    // Outcome of a run on hostile ranges: the error report's text (empty: none), the
+    // status line's start, and the rows listed (-1: any number).
+    void hostileRangesNeverShowNonFiniteFigures_data() {
+        QTest::addColumn<RangeTexts>("ranges");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("rows");
+        const QString stop = "运行中止，主界面可查看中止位置、原因";
+        QTest::newRow("d up to 1e308 by 500: refused")
+            << RangeTexts{{"1000", "1e308", "500"}, {"1.0d", "1.0d", "0d"}, {"30", "30", "0"}} << "" << "组合数 " << 0;
+        QTest::newRow("d ends 1000 and 1e308")
+            << RangeTexts{{"1000", "1e308", "0"}, {"1.0d", "1.0d", "0d"}, {"30", "30", "0"}} << "" << stop << 1;
+        QTest::newRow("frk ends 30 and 1e308")
+            << RangeTexts{{"1000", "1000", "0"}, {"1.0d", "1.0d", "0d"}, {"30", "1e308", "0"}} << "" << stop << 1;
+        QTest::newRow("depth in mm up to 1e308 on a 0.001 mm pile")
+            << RangeTexts{{"0.001", "0.001", "0"}, {"1000", "1e308", "0"}, {"30", "30", "0"}} << "" << stop << -1;
+        QTest::newRow("d minimum 0") << RangeTexts{{"0", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30", "50", "10"}}
+                                     << "" << stop << 0;
+        QTest::newRow("tiny frk step: refused")
+            << RangeTexts{{"1000", "1000", "0"}, {"1.0d", "1.0d", "0d"}, {"30", "50", "1e-300"}} << "" << "组合数 "
+            << 0;
+        QTest::newRow("just above the limit: refused")
+            << RangeTexts{{"1000", "2000", "0.001"}, {"1.0d", "2.0d", "0d"}, {"30", "30", "0"}} << ""
+            << "组合数 2000002 超过上限" << 0;
+        QTest::newRow("nan in the d minimum")
+            << RangeTexts{{"nan", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30", "50", "10"}}
+            << "'nan' is not a valid floating point value." << "" << 0;
+        QTest::newRow("inf in the frk maximum")
+            << RangeTexts{{"1000", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30", "inf", "10"}}
+            << "'inf' is not a valid floating point value." << "" << 0;
+        QTest::newRow("overflowing depth step")
+            << RangeTexts{{"1000", "2000", "500"}, {"1000", "3000", "1e400"}, {"30", "50", "10"}}
+            << "'1e400' is not a valid floating point value." << "" << 0;
+        QTest::newRow("empty d minimum") << RangeTexts{{"", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30", "50", "10"}}
+                                         << "'' is not a valid floating point value." << "" << 0;
+    }
+    void hostileRangesNeverShowNonFiniteFigures() {
+        QFETCH(RangeTexts, ranges);
+        QFETCH(QString, dialog);
+        QFETCH(QString, status);
+        QFETCH(int, rows);
+        w().cbt_YouHuaClick();
+        writeRanges(w(), ranges);
+        w().cbt_YHcompute->click();
+        QCOMPARE(fixture.takeDialog(), dialog);
+        const QString shown = w().lb_YHxingxi->text();
+        if (status.isEmpty()) {
+            QVERIFY2(shown.isEmpty(), qPrintable(shown));
+        } else {
+            QVERIFY2(shown.startsWith(status), qPrintable(shown));
+            QCOMPARE(fontColour(w().lb_YHxingxi), kRed);
+        }
+        if (rows >= 0) QCOMPARE(w().Grid2_Youhuajieguo->model()->rowCount(), rows);
+        const QStringList texts = visibleTexts(w());
+        QVERIFY2(!showsNonFinite(texts), qPrintable(texts.join(" | ")));
+    }
+
+    // The same text written again through the model is accepted like the same text
+    // accepted in the cell editor: it enables the button of its row, and nothing else.
+    void sameTextWrittenThroughTheModel_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("compute");
+        QTest::addColumn<bool>("filter");
+        QTest::newRow("d minimum") << 0 << 1 << true << false;
+        QTest::newRow("hr step") << 1 << 3 << true << false;
+        QTest::newRow("filter maximum") << 4 << 2 << false << true;
+        QTest::newRow("filter step, read-only") << 4 << 3 << false << false;
+        QTest::newRow("item name, read-only") << 2 << 0 << false << false;
+    }
+    void sameTextWrittenThroughTheModel() {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(bool, compute);
+        QFETCH(bool, filter);
+        w().cbt_YouHuaClick();
+        w().cbt_YHcompute->setEnabled(false);
+        w().cbt_YHsaixuan->setEnabled(false);
+        QAbstractItemModel* model = w().Grid1_Youhuaxuanxiang->model();
+        const QModelIndex cell = model->index(row, column);
+        const QString before = cell.data().toString();
+        QVERIFY(model->setData(cell, before));
+        QCOMPARE(cell.data().toString(), before);
+        QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
+        QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+    }
+};
+
+static pilecalc::test::RegisterTest<OptimisationAuditTest> registerOptimisationAudit;
+#include "OptimisationAuditTest.moc"
