@@ -36,17 +36,19 @@ void MainWindow::cbt_ExitClick() {
     JieGuo_DocLayer->hide();
 }
 
+// "保存" follows the page now shown: only the listed states count as unsaved, so a
+// counter driven below 0 by saving an empty text at start offers nothing to save.
 void MainWindow::cbt_PageBookClick() {
     const QString page = cbt_PageBook->text();
     if (page == QStringLiteral("1")) {
         meo_jisuanjieguo_Doc->hide();
         meo_jisuanjieguo_Xls->show();
-        cbt_Save->setEnabled((unsavedTexts & 2) != 0);
+        cbt_Save->setEnabled(unsavedTexts == 2 || unsavedTexts == 3);
         cbt_PageBook->setText(QStringLiteral("2"));
     } else if (page == QStringLiteral("2")) {
         meo_jisuanjieguo_Doc->show();
         meo_jisuanjieguo_Xls->hide();
-        cbt_Save->setEnabled((unsavedTexts & 1) != 0);
+        cbt_Save->setEnabled(unsavedTexts == 1 || unsavedTexts == 3);
         cbt_PageBook->setText(QStringLiteral("1"));
     }
 }

@@ -261,6 +261,33 @@ private slots:
         QCOMPARE(edit->text().size(), length + 1);
     }
 
+    // "保存" is enabled at start, before anything is computed: saving then writes the empty
+    // book, and switching pages afterwards offers nothing more to save on either page.
+    void saveAtStartLeavesNothingToSave_data() {
+        QTest::addColumn<int>("saves");
+        QTest::newRow("one save") << 1;
+        QTest::newRow("two saves") << 2;
+    }
+    void saveAtStartLeavesNothingToSave() {
+        QFETCH(int, saves);
+        QVERIFY(w().cbt_Save->isEnabled());
+        for (int i = 0; i < saves; ++i) {
+            w().cbt_Save->setEnabled(true);  // as it was at start
+            w().cbt_Save->click();
+            QVERIFY(!w().cbt_Save->isEnabled());
+        }
+        for (int i = 0; i < 4; ++i) {
+            w().cbt_PageBook->click();
+            QVERIFY2(!w().cbt_Save->isEnabled(), qPrintable(w().cbt_PageBook->text()));
+        }
+        // The next computation has both texts unsaved again.
+        w().cbt_compute->click();
+        QCOMPARE(w().unsavedTexts, 3);
+        QVERIFY(w().cbt_Save->isEnabled());
+        w().cbt_PageBook->click();
+        QVERIFY(w().cbt_Save->isEnabled());
+    }
+
     // The bottom strip: a passed reaction empties the status text but shows nothing new;
     // the first message replaces the logo for good.
     void statusStripFollowsItsRules() {
