@@ -1,7 +1,9 @@
 // Hostile texts in the ranges grid and edits written through the grid's model: a run
 // never crashes and never lists or shows a figure that is not a number, and any text
 // written into an editable range cell counts as an accepted edit.
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,6 +105,45 @@ class OptimisationAuditTest : public QObject {
         QVERIFY2(!showsNonFinite(texts), qPrintable(texts.join(" | ")));
     }
 
+    // Awkward ranges: accumulated fractional steps, values that round on a half, a
+    // strength below the hint threshold, reversed ranges and steps of every kind. The
+    // listed cells, the main layer and the layer's own state are those of running every
+    // pile through the compute handler.
+    void awkwardRangesMatchThePileByPileRun_data() {
+        QTest::addColumn<RangeTexts>("ranges");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("weathered");
+        QTest::newRow("d by tenths of a mm")
+            << RangeTexts{{"1000", "1000.5", "0.1"}, {"1.0d", "1.2d", "0.05d"}, {"25", "25", "0"}} << 0 << true;
+        QTest::newRow("depth in mm by a third")
+            << RangeTexts{{"1200", "1300", "40"}, {"1300.25", "2300", "333.3"}, {"30", "31", "0.25"}} << 1 << false;
+        QTest::newRow("strength halves below the hint")
+            << RangeTexts{{"1500", "1500", "0"}, {"2.0d", "2.0d", "0d"}, {"9.985", "10.005", "0.005"}} << 2 << true;
+        QTest::newRow("reversed d, negative step, step past the range")
+            << RangeTexts{{"2000", "1000", "100"}, {"1.0d", "5.5d", "-1d"}, {"5", "60", "100"}} << 3 << true;
+        QTest::newRow("hundreds, share columns from cut figures")
+            << RangeTexts{{"800", "2600", "450"}, {"1.0d", "4.0d", "0.7d"}, {"15", "85", "35"}} << 4 << false;
+    }
+    void awkwardRangesMatchThePileByPileRun() {
+        QFETCH(RangeTexts, ranges);
+        QFETCH(int, mode);
+        QFETCH(bool, weathered);
+        auto reference = std::make_unique<MainWindow>();
+        reference->setClockForTesting(fixedTime);
+        for (MainWindow* win : {&w(), reference.get()}) {
+            win->ckb_zhongfenghua->setChecked(weathered);
+            win->popbox_jingdu->setCurrentIndex(mode);
+            win->cbt_YouHuaClick();
+            writeRanges(*win, ranges);
+        }
+        w().cbt_YHcompute->click();
+        const QList<QStringList> expected = literalBatch(*reference, ranges);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(listCells(w().Grid2_Youhuajieguo), expected);
+        QCOMPARE(mainLayerState(w()), mainLayerState(*reference));
+        QCOMPARE(optimisationLayerState(w()), optimisationLayerState(*reference));
+    }
+
     // The same text written again through the model is accepted like the same text
     // accepted in the cell editor: it enables the button of its row, and nothing else.
     void sameTextWrittenThroughTheModel_data() {
@@ -131,6 +172,47 @@ class OptimisationAuditTest : public QObject {
         QCOMPARE(cell.data().toString(), before);
         QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
         QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+    }
+
+    // Typing into the editor and leaving it with Tab: the text is stored, the button of
+    // its row comes on, and the next cell becomes current, with its editor open only
+    // when that cell takes edits.
+    void tabAcceptsAndMovesOn_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("compute");
+        QTest::addColumn<bool>("filter");
+        QTest::addColumn<bool>("nextEditable");
+        QTest::newRow("d minimum to d maximum") << 0 << 1 << true << false << true;
+        QTest::newRow("d step to its description") << 0 << 3 << true << false << false;
+        QTest::newRow("filter minimum to filter maximum") << 4 << 1 << false << true << true;
+        QTest::newRow("filter maximum to filter step") << 4 << 2 << false << true << false;
+    }
+    void tabAcceptsAndMovesOn() {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(bool, compute);
+        QFETCH(bool, filter);
+        QFETCH(bool, nextEditable);
+        w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        w().cbt_YouHuaClick();
+        w().cbt_YHcompute->setEnabled(false);
+        w().cbt_YHsaixuan->setEnabled(false);
+        QTableWidget* grid = w().Grid1_Youhuaxuanxiang;
+        grid->setCurrentCell(row, column);
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(row, column)));
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "1234");
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(grid->item(row, column)->text(), QString("1234"));
+        QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
+        QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+        QCOMPARE(grid->currentRow(), row);
+        QCOMPARE(grid->currentColumn(), column + 1);
+        QCOMPARE(grid->indexWidget(grid->model()->index(row, column + 1)) != nullptr, nextEditable);
     }
 };
 
