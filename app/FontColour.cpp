@@ -25,7 +25,12 @@ QPalette::ColorRole roleOf(const QWidget* control) {
 void setFontColour(QWidget* control, QRgb argb) {
     const QPalette::ColorRole role = roleOf(control);
     QPalette palette = control->palette();
-    if (palette.color(role).rgba() == argb) return;  // repainting is the costly part of a batch
+    // Repainting is the costly part of a batch: skip a colour already held. All three groups
+    // must hold it, or a disabled control would show the style's grey instead of its colour.
+    if (palette.color(QPalette::Active, role).rgba() == argb && palette.color(QPalette::Inactive, role).rgba() == argb &&
+        palette.color(QPalette::Disabled, role).rgba() == argb) {
+        return;
+    }
     const QColor colour = QColor::fromRgba(argb);
     palette.setColor(QPalette::Active, role, colour);
     palette.setColor(QPalette::Inactive, role, colour);

@@ -288,6 +288,28 @@ private slots:
         QVERIFY(w().cbt_Save->isEnabled());
     }
 
+    // A disabled reduction field keeps its font colour in every colour group: clearing the
+    // box greys nothing, and a colour set while disabled is the one read back.
+    void disabledFactorKeepsItsColour_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("colour");
+        QTest::newRow("untouched") << "" << uint(kBlack);
+        QTest::newRow("failed while disabled") << "2" << uint(kRed);
+        QTest::newRow("passed while disabled") << "1.00" << uint(kBlack);
+    }
+    void disabledFactorKeepsItsColour() {
+        QFETCH(QString, text);
+        QFETCH(uint, colour);
+        w().ckb_zhongfenghua->setChecked(false);
+        QVERIFY(!w().cbe_zhongfenghua->isEnabled());
+        if (!text.isEmpty()) w().cbe_zhongfenghua->setEditText(text);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QCOMPARE(uint(w().cbe_zhongfenghua->palette().color(group, QPalette::Text).rgba()), colour);
+            QCOMPARE(uint(w().cbe_zhongfenghua->lineEdit()->palette().color(group, QPalette::Text).rgba()), colour);
+        }
+        QCOMPARE(uint(fontColour(w().cbe_zhongfenghua)), colour);
+    }
+
     // The bottom strip: a passed reaction empties the status text but shows nothing new;
     // the first message replaces the logo for good.
     void statusStripFollowsItsRules() {
