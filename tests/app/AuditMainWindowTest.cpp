@@ -1,6 +1,7 @@
 // The main window under the ways a user and other code really reach it: typing into a
 // combo edit, picking a list item, writing texts from code, hostile texts, the comma
 // locale, and the memos kept equal to the report lines through every operation.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -308,6 +309,35 @@ private slots:
             QCOMPARE(uint(w().cbe_zhongfenghua->lineEdit()->palette().color(group, QPalette::Text).rgba()), colour);
         }
         QCOMPARE(uint(fontColour(w().cbe_zhongfenghua)), colour);
+    }
+
+    // Picking a mode in the open list of the precision pop-up records the pile once, in the
+    // new mode, and hides the pop-up; picking the mode already shown records nothing.
+    void precisionPickedFromItsOpenList_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("piles");
+        QTest::addColumn<QString>("qcd");
+        QTest::newRow("two decimals") << 0 << 1 << "7635.82";
+        QTest::newRow("hundreds") << 4 << 1 << "7600";
+        QTest::newRow("mode already selected") << 2 << 0 << "";
+    }
+    void precisionPickedFromItsOpenList() {
+        QFETCH(int, mode);
+        QFETCH(int, piles);
+        QFETCH(QString, qcd);
+        w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        w().cbt_JingDu->click();
+        QVERIFY(!w().popbox_jingdu->isHidden());
+        w().popbox_jingdu->showPopup();
+        QAbstractItemView* list = w().popbox_jingdu->view();
+        list->setCurrentIndex(list->model()->index(mode, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(w().pileCount, piles);
+        QCOMPARE(w().edt_ra->text(), qcd);
+        QCOMPARE(w().popbox_jingdu->isHidden(), piles == 1);
+        QCOMPARE(w().popbox_jingdu->currentIndex(), mode);
+        QCOMPARE(w().cbt_View->isHidden(), piles == 0);
     }
 
     // The bottom strip: a passed reaction empties the status text but shows nothing new;
