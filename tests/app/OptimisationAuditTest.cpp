@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "AppTests.h"
 #include "OptimisationTestKit.h"
@@ -142,6 +143,51 @@ class OptimisationAuditTest : public QObject {
         QCOMPARE(listCells(w().Grid2_Youhuajieguo), expected);
         QCOMPARE(mainLayerState(w()), mainLayerState(*reference));
         QCOMPARE(optimisationLayerState(w()), optimisationLayerState(*reference));
+    }
+
+    // With a comma as the decimal separator the keys are read with it: a header click
+    // sorts the forces as numbers, the filter takes comma bounds, and a pick-back of a
+    // fractional pile computes to the listed figures.
+    void commaLocaleSortsFiltersAndPicksBack() {
+        QLocale::setDefault(QLocale(QLocale::German));
+        w().popbox_jingdu->setCurrentIndex(0);
+        w().cbt_YouHuaClick();
+        writeRanges(w(), {{"900", "1100,5", "100,25"}, {"1,0d", "1,5d", "0,5d"}, {"8,5", "30", "10,75"}});
+        w().cbt_YHcompute->click();
+        QTableView* raw = w().Grid2_Youhuajieguo;
+        QCOMPARE(raw->model()->rowCount(), 18);
+        auto column = [](QTableView* list, int c) {
+            // The forces carry the comma; the diameters keep the period that the
+            // diameter field reads.
+            QList<double> values;
+            for (int r = 0; r < list->model()->rowCount(); ++r) {
+                QString text = list->model()->index(r, c).data().toString();
+                const bool separatorAsDesigned = c == 1 ? !text.contains(',') : text.contains(',');
+                bool ok = false;
+                values << QLocale::c().toDouble(text.replace(',', '.'), &ok);
+                if (!ok || !separatorAsDesigned) values.back() = -1.0;
+            }
+            return values;
+        };
+        for (int c : {1, 2}) {
+            w().Grid2_YouhuajieguoHeaderClick(c);
+            const QList<double> keys = column(raw, c);
+            QVERIFY(!keys.contains(-1.0));
+            QVERIFY2(std::is_sorted(keys.begin(), keys.end()), qPrintable(w().lb_YHxingxi->text()));
+        }
+        const QList<double> forces = column(raw, 2);
+        const double middle = forces[forces.size() / 2];
+        writeFilterBounds(w(), QString::number(middle, 'f', 2).replace('.', ','), "0");
+        w().cbt_YHsaixuan->click();
+        QTableView* filtered = w().Grid3_Youhuasaixuan;
+        QCOMPARE(filtered->model()->rowCount(), std::count_if(forces.begin(), forces.end(),
+                                                              [middle](double f) { return f >= middle; }));
+        const QStringList picked = listCells(filtered).first();
+        w().Grid3_YouhuasaixuanCellDblClick(0, 0);
+        w().cbt_computeClick();
+        QCOMPARE(w().edt_ra->text(), picked[2]);
+        QCOMPARE(w().edt_Qrk->text(), picked[14]);
+        QCOMPARE(w().lb_shuoming->text().isEmpty(), false);
     }
 
     // The same text written again through the model is accepted like the same text
