@@ -27,7 +27,8 @@ void setFontColour(QWidget* control, QRgb argb) {
     QPalette palette = control->palette();
     // Repainting is the costly part of a batch: skip a colour already held. All three groups
     // must hold it, or a disabled control would show the style's grey instead of its colour.
-    if (palette.color(QPalette::Active, role).rgba() == argb && palette.color(QPalette::Inactive, role).rgba() == argb &&
+    if (palette.color(QPalette::Active, role).rgba() == argb &&
+        palette.color(QPalette::Inactive, role).rgba() == argb &&
         palette.color(QPalette::Disabled, role).rgba() == argb) {
         return;
     }

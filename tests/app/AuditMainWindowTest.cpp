@@ -29,9 +29,17 @@ QString joinedLines(const pilecalc::Lines& lines) {
 
 // Every text the main layer shows to the user after a run.
 QStringList shownTexts(MainWindow& w) {
-    return {w.edt_kesais->text(), w.edt_kesaip->text(), w.edt_Qrs->text(),     w.edt_Qrp->text(),
-            w.edt_Qrk->text(),    w.edt_ra->text(),     w.lb_Qrs->text(),      w.lb_Qrp->text(),
-            w.lb_shuoming->text(), w.lb_YHxingxi->text(), w.meo_jisuanjieguo_Doc->toPlainText(),
+    return {w.edt_kesais->text(),
+            w.edt_kesaip->text(),
+            w.edt_Qrs->text(),
+            w.edt_Qrp->text(),
+            w.edt_Qrk->text(),
+            w.edt_ra->text(),
+            w.lb_Qrs->text(),
+            w.lb_Qrp->text(),
+            w.lb_shuoming->text(),
+            w.lb_YHxingxi->text(),
+            w.meo_jisuanjieguo_Doc->toPlainText(),
             w.meo_jisuanjieguo_Xls->toPlainText()};
 }
 
@@ -56,7 +64,7 @@ class AuditMainWindowTest : public QObject {
         QCOMPARE(w().meo_jisuanjieguo_Xls->toPlainText(), joinedLines(w().tableLines));
     }
 
-private slots:
+  private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
@@ -69,14 +77,22 @@ private slots:
         QTest::addColumn<int>("reactions");
         for (const char* combo : {"cbe_dd", "cbe_hr", "cbe_zhongfenghua", "cbe_Gamacr"}) {
             const QString c(combo);
-            QTest::newRow(qPrintable(c + " setEditText new")) << c << "setEditText" << "7" << 1;
-            QTest::newRow(qPrintable(c + " setCurrentText new")) << c << "setCurrentText" << "7" << 1;
-            QTest::newRow(qPrintable(c + " setEditText same")) << c << "setEditText" << "" << 0;
-            QTest::newRow(qPrintable(c + " setCurrentText same")) << c << "setCurrentText" << "" << 0;
-            QTest::newRow(qPrintable(c + " typed two keys")) << c << "type" << "12" << 2;
-            QTest::newRow(qPrintable(c + " list item picked")) << c << "pick" << "other" << 1;
-            QTest::newRow(qPrintable(c + " list item of the same text")) << c << "pick" << "same" << 0;
-            QTest::newRow(qPrintable(c + " typed item text and Enter")) << c << "typeEnter" << "last" << 1;
+            QTest::newRow(qPrintable(c + " setEditText new")) << c << "setEditText"
+                                                              << "7" << 1;
+            QTest::newRow(qPrintable(c + " setCurrentText new")) << c << "setCurrentText"
+                                                                 << "7" << 1;
+            QTest::newRow(qPrintable(c + " setEditText same")) << c << "setEditText"
+                                                               << "" << 0;
+            QTest::newRow(qPrintable(c + " setCurrentText same")) << c << "setCurrentText"
+                                                                  << "" << 0;
+            QTest::newRow(qPrintable(c + " typed two keys")) << c << "type"
+                                                             << "12" << 2;
+            QTest::newRow(qPrintable(c + " list item picked")) << c << "pick"
+                                                               << "other" << 1;
+            QTest::newRow(qPrintable(c + " list item of the same text")) << c << "pick"
+                                                                         << "same" << 0;
+            QTest::newRow(qPrintable(c + " typed item text and Enter")) << c << "typeEnter"
+                                                                        << "last" << 1;
         }
     }
     void comboEditReactsOncePerChange() {
@@ -130,10 +146,26 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
         const QString longDigits = QString(5000, u'9');
-        const QStringList texts{"1e308",  "1e309",         "-1e308", "nan",         "NaN",     "inf",
-                                "-inf",   "infinity",      "-0",     "",            "   ",     longDigits,
-                                "1e-320", "0x10",          "1e",     QString::fromUtf16(u"\uFF11\uFF10\uFF10\uFF10"),
-                                QString::fromUtf16(u"\u0661\u0660\u0660\u0660"), "1e200", "5e-324", "0.0"};
+        const QStringList texts{"1e308",
+                                "1e309",
+                                "-1e308",
+                                "nan",
+                                "NaN",
+                                "inf",
+                                "-inf",
+                                "infinity",
+                                "-0",
+                                "",
+                                "   ",
+                                longDigits,
+                                "1e-320",
+                                "0x10",
+                                "1e",
+                                QString::fromUtf16(u"\uFF11\uFF10\uFF10\uFF10"),
+                                QString::fromUtf16(u"\u0661\u0660\u0660\u0660"),
+                                "1e200",
+                                "5e-324",
+                                "0.0"};
         for (const char* control : {"cbe_dd", "cbe_hr", "edt_frk", "cbe_zhongfenghua", "cbe_Gamacr"}) {
             for (int i = 0; i < texts.size(); ++i) {
                 QTest::newRow(qPrintable(QString("%1 #%2").arg(control).arg(i))) << QString(control) << texts[i];
