@@ -58,7 +58,8 @@ class OptimisationAuditTest : public QObject {
         QTest::addColumn<int>("rows");
         const QString stop = "运行中止，主界面可查看中止位置、原因";
         QTest::newRow("d up to 1e308 by 500: refused")
-            << RangeTexts{{"1000", "1e308", "500"}, {"1.0d", "1.0d", "0d"}, {"30", "30", "0"}} << "" << "组合数 " << 0;
+            << RangeTexts{{"1000", "1e308", "500"}, {"1.0d", "1.0d", "0d"}, {"30", "30", "0"}} << ""
+            << "组合数 " << 0;
         QTest::newRow("d ends 1000 and 1e308")
             << RangeTexts{{"1000", "1e308", "0"}, {"1.0d", "1.0d", "0d"}, {"30", "30", "0"}} << "" << stop << 1;
         QTest::newRow("frk ends 30 and 1e308")
@@ -68,22 +69,28 @@ class OptimisationAuditTest : public QObject {
         QTest::newRow("d minimum 0") << RangeTexts{{"0", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30", "50", "10"}}
                                      << "" << stop << 0;
         QTest::newRow("tiny frk step: refused")
-            << RangeTexts{{"1000", "1000", "0"}, {"1.0d", "1.0d", "0d"}, {"30", "50", "1e-300"}} << "" << "组合数 "
-            << 0;
+            << RangeTexts{{"1000", "1000", "0"}, {"1.0d", "1.0d", "0d"}, {"30", "50", "1e-300"}} << ""
+            << "组合数 " << 0;
         QTest::newRow("just above the limit: refused")
             << RangeTexts{{"1000", "2000", "0.001"}, {"1.0d", "2.0d", "0d"}, {"30", "30", "0"}} << ""
             << "组合数 2000002 超过上限" << 0;
         QTest::newRow("nan in the d minimum")
             << RangeTexts{{"nan", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30", "50", "10"}}
-            << "'nan' is not a valid floating point value." << "" << 0;
+            << "'nan' is not a valid floating point value."
+            << "" << 0;
         QTest::newRow("inf in the frk maximum")
             << RangeTexts{{"1000", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30", "inf", "10"}}
-            << "'inf' is not a valid floating point value." << "" << 0;
+            << "'inf' is not a valid floating point value."
+            << "" << 0;
         QTest::newRow("overflowing depth step")
             << RangeTexts{{"1000", "2000", "500"}, {"1000", "3000", "1e400"}, {"30", "50", "10"}}
-            << "'1e400' is not a valid floating point value." << "" << 0;
-        QTest::newRow("empty d minimum") << RangeTexts{{"", "2000", "500"}, {"1.0d", "3.0d", "1.0d"}, {"30", "50", "10"}}
-                                         << "'' is not a valid floating point value." << "" << 0;
+            << "'1e400' is not a valid floating point value."
+            << "" << 0;
+        QTest::newRow("empty d minimum") << RangeTexts{{"", "2000", "500"},
+                                                       {"1.0d", "3.0d", "1.0d"},
+                                                       {"30", "50", "10"}}
+                                         << "'' is not a valid floating point value."
+                                         << "" << 0;
     }
     void hostileRangesNeverShowNonFiniteFigures() {
         QFETCH(RangeTexts, ranges);
@@ -180,8 +187,8 @@ class OptimisationAuditTest : public QObject {
         writeFilterBounds(w(), QString::number(middle, 'f', 2).replace('.', ','), "0");
         w().cbt_YHsaixuan->click();
         QTableView* filtered = w().Grid3_Youhuasaixuan;
-        QCOMPARE(filtered->model()->rowCount(), std::count_if(forces.begin(), forces.end(),
-                                                              [middle](double f) { return f >= middle; }));
+        QCOMPARE(filtered->model()->rowCount(),
+                 std::count_if(forces.begin(), forces.end(), [middle](double f) { return f >= middle; }));
         const QStringList picked = listCells(filtered).first();
         w().Grid3_YouhuasaixuanCellDblClick(0, 0);
         w().cbt_computeClick();
