@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
+#include <vector>
 
 namespace pilecalc::app {
 namespace {
@@ -23,19 +24,24 @@ QPalette::ColorRole roleOf(const QWidget* control) {
 }  // namespace
 
 void setFontColour(QWidget* control, QRgb argb) {
-    const QPalette::ColorRole role = roleOf(control);
+    // A combo edit draws its text with Text in its line edit, yet its own foreground role
+    // is WindowText (and ButtonText in its frame): all three carry the colour, so the
+    // control reads the same colour whichever role is asked for.
+    std::vector<QPalette::ColorRole> roles{roleOf(control)};
+    if (qobject_cast<const QComboBox*>(control)) roles = {QPalette::Text, QPalette::WindowText, QPalette::ButtonText};
+    const QPalette::ColorGroup groups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
     QPalette palette = control->palette();
-    // Repainting is the costly part of a batch: skip a colour already held. All three groups
-    // must hold it, or a disabled control would show the style's grey instead of its colour.
-    if (palette.color(QPalette::Active, role).rgba() == argb &&
-        palette.color(QPalette::Inactive, role).rgba() == argb &&
-        palette.color(QPalette::Disabled, role).rgba() == argb) {
-        return;
+    // Repainting is the costly part of a batch: skip a colour already held. Every group must
+    // hold it, or a disabled control would show the style's grey instead of its colour.
+    bool held = true;
+    for (QPalette::ColorRole role : roles) {
+        for (QPalette::ColorGroup group : groups) held = held && palette.color(group, role).rgba() == argb;
     }
+    if (held) return;
     const QColor colour = QColor::fromRgba(argb);
-    palette.setColor(QPalette::Active, role, colour);
-    palette.setColor(QPalette::Inactive, role, colour);
-    palette.setColor(QPalette::Disabled, role, colour);
+    for (QPalette::ColorRole role : roles) {
+        for (QPalette::ColorGroup group : groups) palette.setColor(group, role, colour);
+    }
     control->setPalette(palette);
 }
 

@@ -17,6 +17,7 @@
 
 using pilecalc::app::fontColour;
 using pilecalc::app::kBlack;
+using pilecalc::app::kMagenta;
 using pilecalc::app::kRed;
 
 namespace {
@@ -370,6 +371,44 @@ class AuditMainWindowTest : public QObject {
         QCOMPARE(w().popbox_jingdu->isHidden(), piles == 1);
         QCOMPARE(w().popbox_jingdu->currentIndex(), mode);
         QCOMPARE(w().cbt_View->isHidden(), piles == 0);
+    }
+
+    // Each coloured input reads back its colour through its own foreground role as well as
+    // through the role that draws its text.
+    void inputColourReadsTheSameThroughEveryRole_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("colour");
+        QTest::newRow("d fails") << "cbe_dd"
+                                 << "0" << uint(kRed);
+        QTest::newRow("d passes") << "cbe_dd"
+                                  << "1200" << uint(kBlack);
+        QTest::newRow("factor fails") << "cbe_zhongfenghua"
+                                      << "2" << uint(kRed);
+        QTest::newRow("gamma hint") << "cbe_Gamacr"
+                                    << "1.6" << uint(kMagenta);
+        QTest::newRow("gamma fails") << "cbe_Gamacr"
+                                     << "1" << uint(kRed);
+        QTest::newRow("frk fails") << "edt_frk"
+                                   << "-1" << uint(kRed);
+    }
+    void inputColourReadsTheSameThroughEveryRole() {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QFETCH(uint, colour);
+        QWidget* widget = w().findChild<QWidget*>(control);
+        QVERIFY(widget);
+        if (control == "edt_frk") {
+            w().edt_frk->setText(text);
+        } else {
+            comboNamed(w(), control)->setEditText(text);
+        }
+        QCOMPARE(uint(fontColour(widget)), colour);
+        QCOMPARE(uint(widget->palette().color(widget->foregroundRole()).rgba()), colour);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            QLineEdit* edit = combo->lineEdit();
+            QCOMPARE(uint(edit->palette().color(edit->foregroundRole()).rgba()), colour);
+        }
     }
 
     // The bottom strip: a passed reaction empties the status text but shows nothing new;
