@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <cstdint>
 
 #include "AppTests.h"
 #include "WindowFixture.h"
@@ -409,6 +411,79 @@ class AuditMainWindowTest : public QObject {
             QLineEdit* edit = combo->lineEdit();
             QCOMPARE(uint(edit->palette().color(edit->foregroundRole()).rgba()), colour);
         }
+    }
+
+    // A long mixed session of edits, computations in every mode, page switches, saves and
+    // deletions keeps the run state and both memos consistent after every step: the table
+    // has pileCount + 9 lines, the book ends with its time line, and the memos show the lines.
+    void mixedSessionKeepsTheTextsConsistent_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("period locale") << "C" << quint32(11);
+        QTest::newRow("comma locale") << "de" << quint32(29);
+    }
+    void mixedSessionKeepsTheTextsConsistent() {
+        QFETCH(QString, locale);
+        QFETCH(quint32, seed);
+        QLocale::setDefault(QLocale(locale));
+        std::uint32_t state = seed;
+        auto next = [&state](int n) {
+            state = state * 1664525u + 1013904223u;
+            return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(n));
+        };
+        const QStringList ds{"1000", "1250", "800", "0", "abc", "2000"};
+        const QStringList hrs{"1.0d", "2.5d", "1500", "0.5d", "9d", "x"};
+        const QStringList frks{"25", "5", "60", "0", "1e-320"};
+        const QStringList factors{"0.70", "0", "1", "1.5"};
+        const QStringList gammas{"1.80", "1.6", "1", "2.5"};
+        int mostPiles = 0;
+        for (int step = 0; step < 400; ++step) {
+            switch (next(9)) {
+                case 0:
+                    w().cbe_dd->setEditText(ds[next(ds.size())]);
+                    break;
+                case 1:
+                    w().cbe_hr->setEditText(hrs[next(hrs.size())]);
+                    break;
+                case 2:
+                    w().edt_frk->setText(frks[next(frks.size())]);
+                    break;
+                case 3:
+                    w().cbe_zhongfenghua->setEditText(factors[next(factors.size())]);
+                    break;
+                case 4:
+                    w().cbe_Gamacr->setEditText(gammas[next(gammas.size())]);
+                    break;
+                case 5:
+                    w().ckb_zhongfenghua->click();
+                    break;
+                case 6:
+                    w().popbox_jingdu->setCurrentIndex(next(5));
+                    [[fallthrough]];
+                case 7:
+                    w().cbt_compute->click();
+                    break;
+                case 8:
+                    w().cbt_View->click();
+                    if (next(2) == 0) w().cbt_PageBook->click();
+                    if (next(3) == 0) w().cbt_Save->click();
+                    if (next(2) == 0) w().cbt_sanchu->click();
+                    w().cbt_Exit->click();
+                    break;
+            }
+            memosFollowTheLines();
+            mostPiles = std::max(mostPiles, w().pileCount);
+            if (w().pileCount == 0) {
+                QVERIFY(w().tableLines.empty());
+                QVERIFY(w().bookLines.empty());
+            } else {
+                QCOMPARE(int(w().tableLines.size()), w().pileCount + 9);
+                QVERIFY(QString::fromStdU16String(w().bookLines.back()).startsWith("计算时间："));
+                QCOMPARE(w().bookLines.back(), w().tableLines.back());
+            }
+            QVERIFY(showsNoNonNumber(shownTexts(w())));
+        }
+        QVERIFY2(mostPiles >= 3, "the session must build up several piles");
     }
 
     // The bottom strip: a passed reaction empties the status text but shows nothing new;
