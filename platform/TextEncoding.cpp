@@ -6,6 +6,7 @@
 
 #include <QSysInfo>
 #include <cerrno>
+#include <cstdlib>
 #include <clocale>
 
 namespace pilecalc::platform {
@@ -76,9 +77,39 @@ bool convert(iconv_t cd, const QString& text, QByteArray& out) {
 
 }  // namespace
 
+QByteArray environmentLocaleName() {
+    // The order in which the C library looks for the character-type locale.
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) return QByteArray(value);
+    }
+    return {};
+}
+
+QByteArray codesetOfLocaleName(const QByteArray& localeName) {
+    const qsizetype dot = localeName.indexOf('.');
+    if (dot < 0) return {};
+    QByteArray codeset = localeName.mid(dot + 1);
+    const qsizetype modifier = codeset.indexOf('@');
+    if (modifier >= 0) codeset.truncate(modifier);
+    return codeset;
+}
+
 QByteArray systemCodeset() {
     locale_t loc = newlocale(LC_CTYPE_MASK, "", nullptr);
-    if (!loc) loc = newlocale(LC_CTYPE_MASK, "C", nullptr);  // a locale named but not installed
+    if (!loc) {
+        // A locale named but not installed ("zh_CN.GBK" on a machine without
+        // it): its name still says which character set the user works in.
+        const QByteArray named = codesetOfLocaleName(environmentLocaleName());
+        if (!named.isEmpty()) {
+            iconv_t cd = iconv_open(named.constData(), kUtf16);
+            if (cd != reinterpret_cast<iconv_t>(-1)) {
+                iconv_close(cd);
+                return named;
+            }
+        }
+        loc = newlocale(LC_CTYPE_MASK, "C", nullptr);
+    }
     if (!loc) return QByteArray("ANSI_X3.4-1968");
     QByteArray codeset(nl_langinfo_l(CODESET, loc));
     freelocale(loc);

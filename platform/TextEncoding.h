@@ -8,8 +8,15 @@ namespace pilecalc::platform {
 
 // Character set of the user's locale as the C library names it ("UTF-8",
 // "GBK", "GB18030", "ANSI_X3.4-1968"), taken from LC_ALL / LC_CTYPE / LANG
-// of the environment without touching the process's own locale.
+// of the environment without touching the process's own locale. A locale
+// that is named but not installed gives the character set of its name when
+// the converter knows it, else the C library's default.
 QByteArray systemCodeset();
+
+// The locale named by LC_ALL, LC_CTYPE or LANG (the first one set), and the
+// character set part of such a name ("zh_CN.GBK@x" gives "GBK", none gives "").
+QByteArray environmentLocaleName();
+QByteArray codesetOfLocaleName(const QByteArray& localeName);
 
 // Memo files (calculation book, summary table) carry a UTF-8 byte-order mark
 // when written as UTF-8, so Windows editors open them right; the optimisation

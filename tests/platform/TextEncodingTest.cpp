@@ -54,8 +54,14 @@ INSTANTIATE_TEST_SUITE_P(Locales, SystemCodeset,
                          ::testing::Values(CodesetCase{"c_locale_is_ascii", "C", "ANSI_X3.4-1968"},
                                            CodesetCase{"posix_locale_is_ascii", "POSIX", "ANSI_X3.4-1968"},
                                            CodesetCase{"utf8_locale", "C.UTF-8", "UTF-8"},
-                                           CodesetCase{"locale_not_installed_falls_back_to_c", "xx_NOWHERE.GBK",
-                                                       "ANSI_X3.4-1968"}),
+                                           CodesetCase{"locale_not_installed_keeps_its_named_codeset",
+                                                       "xx_NOWHERE.GBK", "GBK"},
+                                           CodesetCase{"locale_not_installed_with_modifier", "zh_CN.GB18030@x",
+                                                       "GB18030"},
+                                           CodesetCase{"locale_not_installed_unknown_codeset_falls_back_to_c",
+                                                       "xx_NOWHERE.NOSUCHSET", "ANSI_X3.4-1968"},
+                                           CodesetCase{"locale_not_installed_without_codeset_falls_back_to_c",
+                                                       "xx_NOWHERE", "ANSI_X3.4-1968"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 const QByteArray kBom("\xEF\xBB\xBF");
