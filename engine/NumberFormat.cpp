@@ -155,6 +155,12 @@ std::u16string formatGeneral(double value, char16_t sep) {
     return out;
 }
 
+std::u16string formatInteger(std::uint64_t value) {
+    std::u16string out;
+    for (char c : std::to_string(value)) out.push_back(static_cast<char16_t>(c));
+    return out;
+}
+
 std::u16string formatForce(double kN, PrecisionMode mode, char16_t sep) {
     return FormatFixed(coarsenForce(kN, mode), 7, decimalsOf(mode), sep);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace pilecalc {
@@ -37,6 +38,10 @@ std::u16string FormatFixed(double value, int precision, int decimals, char16_t d
 // no trailing separator (1000, 2.5, 3.7037037037037). Scientific form
 // outside 0.00001 <= |v| < 1e15.
 std::u16string formatGeneral(double value, char16_t decimalSeparator);
+
+// A whole number in plain decimal digits, as counts and pile numbers are
+// written ("ZH12", "ZH-007"): no sign, no grouping.
+std::u16string formatInteger(std::uint64_t value);
 
 // A kN value as the output fields show it in a mode: coarsened, then
 // FormatFixed with precision 7 and the mode's decimals.

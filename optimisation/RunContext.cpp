@@ -3,24 +3,16 @@
 #include <stdexcept>
 #include <utility>
 
+#include "engine/NumberFormat.h"
 #include "reports/TextColumns.h"
 
 namespace pilecalc {
-namespace {
-
-std::u16string decimal(std::uint64_t value) {
-    std::u16string out;
-    for (char c : std::to_string(value)) out.push_back(static_cast<char16_t>(c));
-    return out;
-}
-
-}  // namespace
 
 RunContext::RunContext(const OptimisationRanges& ranges, BatchSettings settings)
     : m_ranges(ranges), m_settings(std::move(settings)) {
     if (exceedsCombinationLimit(ranges)) throw std::length_error("too many combinations");
     m_total = combinationCount(ranges);
-    m_numberDigits = static_cast<int>(decimal(m_total).size());
+    m_numberDigits = static_cast<int>(formatInteger(m_total).size());
     m_d = rangeValues(ranges.d);
     m_hr = rangeValues(ranges.hr);
     m_frk = rangeValues(ranges.frk);
@@ -73,7 +65,7 @@ double RunContext::hrPerD(const CombinationIndexes& at) const {
 }
 
 std::u16string RunContext::pileNumber(std::uint64_t number) const {
-    return u"ZH-" + AlignRight(decimal(number), u"0", m_numberDigits);
+    return u"ZH-" + AlignRight(formatInteger(number), u"0", m_numberDigits);
 }
 
 }  // namespace pilecalc

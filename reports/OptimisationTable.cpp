@@ -1,16 +1,11 @@
 #include "reports/OptimisationTable.h"
 
+#include "engine/NumberFormat.h"
 #include "reports/SummaryTable.h"
 #include "reports/TextColumns.h"
 
 namespace pilecalc {
 namespace {
-
-std::u16string decimal(std::size_t value) {
-    std::u16string out;
-    for (char c : std::to_string(value)) out.push_back(static_cast<char16_t>(c));
-    return out;
-}
 
 std::u16string rightIn(std::u16string_view text, int width, int pad) {
     return AlignRight(text, u" ", width) + Blanks(pad);
@@ -29,11 +24,11 @@ Lines OptimisationTableHead(std::u16string_view titleWord) {
 
 std::u16string OptimisationTableRow(std::size_t i, std::size_t rowCount,
                                     const std::array<std::u16string_view, kOptimisationCells>& c) {
-    const int digits = static_cast<int>(decimal(rowCount == 0 ? 1 : rowCount).size());
+    const int digits = static_cast<int>(formatInteger(rowCount == 0 ? 1 : rowCount).size());
     std::u16string row;
     row.reserve(200);
     std::u16string name = u"ZH-";
-    name += AlignRight(decimal(i), u"0", digits);
+    name += AlignRight(formatInteger(i), u"0", digits);
     row += u' ';
     row += centreIn(name, 2);
     row += centreIn(u"圆  桩", 2);

@@ -14,9 +14,8 @@ std::u16string share(double percent, bool defined, int decimals, char16_t sep) {
 }
 
 std::u16string pileName(int n) {
-    std::u16string out = u"ZH";
-    for (char c : std::to_string(n)) out.push_back(static_cast<char16_t>(c));
-    return out;
+    // A negative count cannot occur: the record step only raises it.
+    return u"ZH" + formatInteger(static_cast<std::uint64_t>(n < 0 ? 0 : n));
 }
 
 }  // namespace pilecalc::reportformat
