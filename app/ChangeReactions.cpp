@@ -10,6 +10,7 @@
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "engine/NumberReading.h"
+#include "engine/PileCase.h"
 
 using namespace pilecalc;
 
@@ -65,7 +66,7 @@ void MainWindow::cbe_ddChange() {
     resetShareLabels();
     bringBackCompute();
     const auto d = readValue(cbe_dd->currentText());
-    markChecked(cbe_dd, d && *d > 0.0, QStringLiteral("桩身直径数据有错"));
+    markChecked(cbe_dd, d && *d > 0.0, QString::fromUtf16(messages::diameterWrong));
 }
 
 void MainWindow::cbe_hrChange() {
@@ -98,7 +99,7 @@ void MainWindow::cbe_zhongfenghuaChange() {
     bringBackCompute();
     const auto reduction = readValue(cbe_zhongfenghua->currentText());
     markChecked(cbe_zhongfenghua, reduction && *reduction >= 0.0 && *reduction <= 1.0,
-                QStringLiteral("中风化岩石折减系数有错"));
+                QString::fromUtf16(messages::reductionWrong));
 }
 
 void MainWindow::cbe_GamacrChange() {
@@ -107,7 +108,7 @@ void MainWindow::cbe_GamacrChange() {
     bringBackCompute();
     const auto gamma = readValue(cbe_Gamacr->currentText());
     const bool passed = gamma && *gamma > 1.0;
-    markChecked(cbe_Gamacr, passed, QStringLiteral("嵌岩段抗力分项系数有错"));
+    markChecked(cbe_Gamacr, passed, QString::fromUtf16(messages::gammaWrong));
     if (passed && *gamma < 1.699) {
         showStatus(QString::fromUtf16(messages::gammaHint), app::kMagenta);
         app::setFontColour(cbe_Gamacr, app::kMagenta);

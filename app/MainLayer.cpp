@@ -7,6 +7,7 @@
 
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
+#include "optimisation/OptimisationMessages.h"
 
 using namespace pilecalc;
 using app::kBlack;
@@ -15,7 +16,6 @@ using app::kRed;
 
 namespace {
 
-const QString kStopMessage = QStringLiteral("运行中止，主界面可查看中止位置、原因");
 const QString kOutOfRange = QStringLiteral("计算结果超出数值范围，请检查输入数据");
 
 QString q(const std::u16string& s) { return QString::fromStdU16String(s); }
@@ -77,7 +77,7 @@ void MainWindow::reportFailure(const QString& message, QWidget* control) {
     showStatus(message, kRed);
     if (control) app::setFontColour(control, kRed);
     app::setFontColour(lb_YHxingxi, kRed);
-    putText(lb_YHxingxi, kStopMessage);
+    putText(lb_YHxingxi, QString::fromUtf16(optimisationMessages::runAborted));
 }
 
 // The window follows the checks one by one: every check that passed before a failure
