@@ -58,36 +58,28 @@ void MainWindow::cbt_YHsaixuanClick() {
         cbt_YHsave->setEnabled(true);
     }
     cbt_YHsaixuan->setEnabled(false);
-    dOrder = static_cast<int>(SortOrder::None);
-    QcdOrder = static_cast<int>(SortOrder::None);
+    m_sort = {};
     filtered.setHeader(resultColumn::d, qs(diameterHeader(SortOrder::None)));
     filtered.setHeader(resultColumn::Qcd, qs(QcdHeader(SortOrder::None)));
 }
 
-namespace {
-
 // column is the clicked column's own position, wherever the user has dragged it.
-void headerClick(MainWindow& w, QTableView* list, int column) {
+void MainWindow::resultHeaderClick(QTableView* list, int column) {
     app::ResultListModel& model = resultModel(list);
-    SortState state{static_cast<SortOrder>(w.dOrder), static_cast<SortOrder>(w.QcdOrder)};
     HeaderClickOutcome outcome;
-    model.reorder([&](ResultList& rows) { outcome = clickResultHeader(rows, column, state); });
-    w.dOrder = static_cast<int>(state.dOrder);
-    w.QcdOrder = static_cast<int>(state.QcdOrder);
-    showInfo(w.lb_YHxingxi, outcome.message);
+    model.reorder([&](ResultList& rows) { outcome = clickResultHeader(rows, column, m_sort); });
+    showInfo(lb_YHxingxi, outcome.message);
     if (outcome.reordered) {
-        w.cbt_YHsave->setEnabled(true);
+        cbt_YHsave->setEnabled(true);
         model.setHeader(resultColumn::d, qs(outcome.dHeader));
         model.setHeader(resultColumn::Qcd, qs(outcome.QcdHeader));
     }
     if (outcome.selectFirstRow) list->setCurrentIndex(model.index(0, column));
 }
 
-}  // namespace
+void MainWindow::Grid2_YouhuajieguoHeaderClick(int column) { resultHeaderClick(Grid2_Youhuajieguo, column); }
 
-void MainWindow::Grid2_YouhuajieguoHeaderClick(int column) { headerClick(*this, Grid2_Youhuajieguo, column); }
-
-void MainWindow::Grid3_YouhuasaixuanHeaderClick(int column) { headerClick(*this, Grid3_Youhuasaixuan, column); }
+void MainWindow::Grid3_YouhuasaixuanHeaderClick(int column) { resultHeaderClick(Grid3_Youhuasaixuan, column); }
 
 void MainWindow::cbt_YHsaveClick() { RequestSave(); }
 

@@ -39,7 +39,7 @@ QByteArray readFile(const QString& path) {
 
 // A platform that asks the user: explains first, then reports the given outcome.
 class AskingService : public pilecalc::platform::PermissionService {
-public:
+  public:
     std::vector<PermissionStatus> outcome;
     int rationales = 0;
     void requestPermissions(QObject* sender, const QStringList& permissions,
@@ -58,55 +58,55 @@ class SaveTest : public QObject {
 
     QString path(const QString& name) { return QDir(fixture.documents()).filePath(name); }
 
-private slots:
+  private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
     void savesBookThenTable() {
-        w().cbt_compute->click();
-        w().cbe_dd->setEditText("1200");
-        w().cbt_compute->click();
-        w().cbt_View->click();
-        w().cbt_Save->click();
-        QCOMPARE(readFile(path(kBookFile)), expectedBytes(w().bookLines));
+        ui(w()).cbt_compute->click();
+        ui(w()).cbe_dd->setEditText("1200");
+        ui(w()).cbt_compute->click();
+        ui(w()).cbt_View->click();
+        ui(w()).cbt_Save->click();
+        QCOMPARE(readFile(path(kBookFile)), expectedBytes(w().bookLines()));
         QVERIFY(!QFile::exists(path(kTableFile)));
-        QCOMPARE(w().unsavedTexts, 2);
-        QVERIFY(!w().cbt_Save->isEnabled());
-        w().cbt_PageBook->click();
-        QVERIFY(w().cbt_Save->isEnabled());
-        w().cbt_Save->click();
-        QCOMPARE(readFile(path(kTableFile)), expectedBytes(w().tableLines));
-        QCOMPARE(w().unsavedTexts, 0);
-        QVERIFY(!w().cbt_Save->isEnabled());
-        w().cbt_PageBook->click();
-        QVERIFY(!w().cbt_Save->isEnabled());
+        QCOMPARE(w().unsavedTexts(), 2);
+        QVERIFY(!ui(w()).cbt_Save->isEnabled());
+        ui(w()).cbt_PageBook->click();
+        QVERIFY(ui(w()).cbt_Save->isEnabled());
+        ui(w()).cbt_Save->click();
+        QCOMPARE(readFile(path(kTableFile)), expectedBytes(w().tableLines()));
+        QCOMPARE(w().unsavedTexts(), 0);
+        QVERIFY(!ui(w()).cbt_Save->isEnabled());
+        ui(w()).cbt_PageBook->click();
+        QVERIFY(!ui(w()).cbt_Save->isEnabled());
         QVERIFY(!readFile(path(kTableFile)).endsWith("\r\n"));
         QVERIFY(readFile(path(kTableFile)).contains("\r\n"));
     }
 
     void secondSaveReplacesTheFile() {
-        w().cbt_compute->click();
-        w().cbt_View->click();
-        w().cbt_Save->click();
-        w().cbt_Exit->click();
-        w().cbe_dd->setEditText("1300");
-        w().cbt_compute->click();
-        w().cbt_View->click();
-        QVERIFY(w().cbt_Save->isEnabled());
-        w().cbt_Save->click();
-        QCOMPARE(readFile(path(kBookFile)), expectedBytes(w().bookLines));
-        QVERIFY(w().bookLines.size() > 60);
+        ui(w()).cbt_compute->click();
+        ui(w()).cbt_View->click();
+        ui(w()).cbt_Save->click();
+        ui(w()).cbt_Exit->click();
+        ui(w()).cbe_dd->setEditText("1300");
+        ui(w()).cbt_compute->click();
+        ui(w()).cbt_View->click();
+        QVERIFY(ui(w()).cbt_Save->isEnabled());
+        ui(w()).cbt_Save->click();
+        QCOMPARE(readFile(path(kBookFile)), expectedBytes(w().bookLines()));
+        QVERIFY(w().bookLines().size() > 60);
     }
 
     void failedSaveChangesNothing() {
-        w().cbt_compute->click();
-        w().cbt_View->click();
+        ui(w()).cbt_compute->click();
+        ui(w()).cbt_View->click();
         pilecalc::platform::setDocumentsFolderForTesting(QDir(fixture.documents()).filePath("missing/folder"));
-        w().cbt_Save->click();
+        ui(w()).cbt_Save->click();
         const QString error = pilecalc::test::WindowFixture::takeDialog();
         QVERIFY2(error.contains(kBookFile), qPrintable(error));
-        QCOMPARE(w().unsavedTexts, 3);
-        QVERIFY(w().cbt_Save->isEnabled());
+        QCOMPARE(w().unsavedTexts(), 3);
+        QVERIFY(ui(w()).cbt_Save->isEnabled());
     }
 
     void refusedPermissionWritesNothing_data() {
@@ -120,10 +120,10 @@ private slots:
         AskingService service;
         if (outcome >= 0) service.outcome = {PermissionStatus(outcome)};
         w().setPermissionServiceForTesting(&service);
-        w().FPermissionWriteExternalStorage = "storage.write";
-        w().cbt_compute->click();
-        w().cbt_View->click();
-        w().cbt_Save->click();
+        w().setWritePermissionNameForTesting("storage.write");
+        ui(w()).cbt_compute->click();
+        ui(w()).cbt_View->click();
+        ui(w()).cbt_Save->click();
         // The explanation is still open beside the refusal (the order of open windows is the system's).
         QStringList open = pilecalc::test::WindowFixture::openDialogs();
         open.sort();
@@ -133,8 +133,8 @@ private slots:
         pilecalc::test::WindowFixture::closeAllDialogs();
         QCOMPARE(service.rationales, 1);  // closing the explanation lets the request go on
         QVERIFY(!QFile::exists(path(kBookFile)));
-        QCOMPARE(w().unsavedTexts, 3);
-        QVERIFY(w().cbt_Save->isEnabled());
+        QCOMPARE(w().unsavedTexts(), 3);
+        QVERIFY(ui(w()).cbt_Save->isEnabled());
         w().setPermissionServiceForTesting(nullptr);
     }
 };
