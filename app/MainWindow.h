@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "app/WindowState.h"
+#include "engine/EditChecks.h"
 #include "engine/NumberFormat.h"
 #include "engine/PileCase.h"
 #include "engine/PileResult.h"
@@ -256,7 +257,7 @@ class MainWindow : public QWidget {
     void blankOutputs(bool coefficients, bool forces, bool designValue);
     void resetShareLabels();
     void bringBackCompute();
-    void markChecked(QWidget* control, bool passed, const QString& message);
+    void markChecked(QWidget* control, const pilecalc::EditCheck& check);
 
     std::function<QDateTime()> m_clock;
     pilecalc::platform::PermissionService* m_permissions = nullptr;
