@@ -22,6 +22,7 @@
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
+#include "app/RangesGridDelegate.h"
 #include "optimisation/BatchRun.h"
 #include "optimisation/OptimisationMessages.h"
 #include "optimisation/OptimisationRange.h"
@@ -39,11 +40,6 @@ constexpr auto kQuietRun = 150ms;
 // Slices of a longer run, and how often its progress text is renewed.
 constexpr auto kSlice = 30ms;
 constexpr auto kProgressEvery = 250ms;
-
-QString cellText(const QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
 
 // While a run computes: Esc asks it to stop, and so does closing the window.
 class StopListener final : public QObject {
@@ -120,7 +116,7 @@ void MainWindow::cbt_YHcomputeClick() {
     RangeCellTexts cells;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            cells[row][column] = cellText(Grid1_Youhuaxuanxiang, row, column + 1).toStdU16String();
+            cells[row][column] = app::rangesCellText(Grid1_Youhuaxuanxiang, row, column + 1).toStdU16String();
         }
     }
     const RangeReading reading = readRanges(cells, sep);

@@ -9,6 +9,7 @@
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
+#include "app/RangesGridDelegate.h"
 #include "optimisation/OptimisationMessages.h"
 #include "optimisation/ResultFilter.h"
 #include "optimisation/ResultSorting.h"
@@ -23,11 +24,6 @@ using pilecalc::app::resultModel;
 
 namespace {
 
-QString cellText(const QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
 void showInfo(QLabel* label, const std::u16string& text) {
     app::setFontColour(label, app::kBlack);
     label->setText(qs(text));
@@ -38,8 +34,8 @@ void showInfo(QLabel* label, const std::u16string& text) {
 void MainWindow::cbt_YHsaixuanClick() {
     // Both bounds convert before anything changes: a bad bound leaves the lists as they are.
     const FilterReading bounds =
-        readFilterBounds(cellText(Grid1_Youhuaxuanxiang, 4, 1).toStdU16String(),
-                         cellText(Grid1_Youhuaxuanxiang, 4, 2).toStdU16String(), decimalSeparator());
+        readFilterBounds(app::rangesCellText(Grid1_Youhuaxuanxiang, 4, 1).toStdU16String(),
+                         app::rangesCellText(Grid1_Youhuaxuanxiang, 4, 2).toStdU16String(), decimalSeparator());
     if (!bounds.ok()) app::throwConversionError(*bounds.error);
 
     app::ResultListModel& filtered = resultModel(Grid3_Youhuasaixuan);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "app/MemoSync.h"
 #include "app/ScaledLayer.h"
@@ -11,24 +12,14 @@
 
 using namespace pilecalc;
 
-namespace {
-
-void setMemoFontSize(QPlainTextEdit* memo, double points) {
-    QFont font = memo->font();
-    font.setPointSizeF(points);
-    memo->setFont(font);
-}
-
-}  // namespace
-
 void MainWindow::cbt_ViewClick() {
     MainFormLayer->hide();
     JieGuo_DocLayer->show();
     // Setting each text to a new size and back makes it lay out afresh.
     for (QPlainTextEdit* memo : {meo_jisuanjieguo_Xls, meo_jisuanjieguo_Doc}) {
         const double size = memo->font().pointSizeF();
-        setMemoFontSize(memo, size + 2);
-        setMemoFontSize(memo, size);
+        app::setFontSize(memo, size + 2);
+        app::setFontSize(memo, size);
     }
 }
 
@@ -53,8 +44,8 @@ void MainWindow::showViewerPage(app::ViewerPage page) {
 
 void MainWindow::tcb_meoFontSizeChange() {
     const double size = tcb_meoFontSize->value() * JieGuo_DocLayer->scale();
-    setMemoFontSize(meo_jisuanjieguo_Xls, size);
-    setMemoFontSize(meo_jisuanjieguo_Doc, size);
+    app::setFontSize(meo_jisuanjieguo_Xls, size);
+    app::setFontSize(meo_jisuanjieguo_Doc, size);
 }
 
 void MainWindow::cbt_sanchuClick() {

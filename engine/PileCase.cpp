@@ -35,12 +35,18 @@ std::optional<double> readDepth(std::u16string_view text, double d, char16_t sep
 // Position of the field's check in the fixed order (the hr/d check has no field).
 int checkOrder(PileField field) {
     switch (field) {
-        case PileField::d: return 1;
-        case PileField::hr: return 2;
-        case PileField::frk: return 3;
-        case PileField::None: return 5;
-        case PileField::reduction: return 6;
-        case PileField::gammaCR: return 7;
+        case PileField::d:
+            return 1;
+        case PileField::hr:
+            return 2;
+        case PileField::frk:
+            return 3;
+        case PileField::None:
+            return 5;
+        case PileField::reduction:
+            return 6;
+        case PileField::gammaCR:
+            return 7;
     }
     return 0;
 }
@@ -68,7 +74,8 @@ PileReading readPileCase(const PileInputTexts& texts, char16_t decimalSeparator)
     pile.frk = *frk;
     reading.lowStrengthHint = limits::lowStrength(pile.frk);
 
-    if (!limits::socketAtLeastOneDiameter(pile.hr, pile.d)) return fail(reading, PileField::None, messages::depthBelowDiameter);
+    if (!limits::socketAtLeastOneDiameter(pile.hr, pile.d))
+        return fail(reading, PileField::None, messages::depthBelowDiameter);
 
     pile.weathered = texts.weathered;
     if (pile.weathered) {
