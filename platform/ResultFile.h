@@ -1,10 +1,10 @@
 #pragma once
 
 // Safe writing of the result files. A file is first written in full to a
-// temporary file beside it and then put in place by one rename, so a failed
-// save (missing folder, name taken by a folder, full disk, an error while
-// producing the lines) leaves any earlier file as it was and no partial or
-// temporary file behind.
+// temporary file beside it, flushed to the disk and then put in place by one
+// rename (DurableFile), so a failed save (missing folder, name taken by a
+// folder, full disk, an error while producing the lines) leaves any earlier
+// file as it was and no partial or temporary file behind.
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
@@ -26,8 +26,12 @@ struct ResultFileTarget {
     QByteArray codeset;  // see ResultEncoder
 };
 
-// The user's documents folder and locale character set.
+// The user's documents folder (created when missing) and locale character set; the
+// folder is empty when it is refused (see prepareDocumentsFolder).
 ResultFileTarget defaultResultFileTarget();
+
+// The saves without a target use defaultResultFileTarget(), and a refused documents
+// folder fails them with its reason.
 
 // folder + the native separator + name.
 QString resultFilePath(const QString& folder, const QString& fileName);
