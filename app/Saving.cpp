@@ -1,9 +1,11 @@
 // Saving the results: the permission request, then the text on screen to its file.
 #include <QPushButton>
 
+#include "app/BackgroundSave.h"
 #include "app/MainWindow.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageDialog.h"
+#include "platform/LineStream.h"
 #include "platform/ResultFile.h"
 
 using pilecalc::platform::PermissionStatus;
@@ -53,11 +55,15 @@ void MainWindow::SaveResultFiles(QObject*, const QStringList&, const std::vector
     const QString page = cbt_PageBook->text();
     const bool book = page == QStringLiteral("1");
     if (!book && page != QStringLiteral("2")) return;
-    const auto outcome =
-        pilecalc::platform::saveMemoFile(book ? kBookFile : kTableFile, book ? bookLines : tableLines);
+    const pilecalc::platform::LinesSource text(book ? bookLines : tableLines);
+    const auto outcome = pilecalc::app::runSave(*this, nullptr, [&](pilecalc::platform::SaveControl& control) {
+        return pilecalc::platform::streamResultFile(book ? kBookFile : kTableFile,
+                                                    pilecalc::platform::ResultFileKind::Memo, text, &control);
+    });
     if (!outcome.ok) {
-        // The text stays unsaved: the state and "保存" are left as they were.
-        pilecalc::platform::showErrorReport(this, outcome.error);
+        // The text stays unsaved: the state and "保存" are left as they were. A save the
+        // user stopped needs no message.
+        if (!outcome.stopped) pilecalc::platform::showErrorReport(this, outcome.error);
         return;
     }
     unsavedTexts -= book ? 1 : 2;

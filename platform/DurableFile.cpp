@@ -82,6 +82,13 @@ bool DurableFile::write(const char* data, std::size_t size) {
     return true;
 }
 
+bool DurableFile::sync() {
+    if (!m_handle) return false;
+    if (FlushFileBuffers(static_cast<HANDLE>(m_handle))) return true;
+    fail(static_cast<int>(GetLastError()));
+    return false;
+}
+
 bool DurableFile::commit() {
     if (!m_handle) return false;
     HANDLE h = static_cast<HANDLE>(m_handle);
@@ -168,6 +175,16 @@ bool DurableFile::write(const char* data, std::size_t size) {
         }
         data += written;
         size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool DurableFile::sync() {
+    if (m_fd < 0) return false;
+    while (::fsync(m_fd) != 0) {
+        if (errno == EINTR) continue;
+        fail(errnoOr(EIO));
+        return false;
     }
     return true;
 }

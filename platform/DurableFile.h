@@ -24,6 +24,9 @@ class DurableFile {
     bool open(const QString& targetPath);
     // Writes all bytes, however many system calls that takes.
     bool write(const char* data, std::size_t size);
+    // Flushes the bytes written so far to the disk (commit() does it too); lets a long
+    // save wait for the disk before it decides to put the file in place.
+    bool sync();
     // Flushes to the disk, closes and renames over the target; false leaves the old
     // target as it was and removes the temporary file.
     bool commit();

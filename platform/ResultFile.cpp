@@ -16,9 +16,7 @@ const QByteArray kLineEnd("\r\n");
 // Big enough to keep system calls rare, small enough to stream any list.
 constexpr qsizetype kChunkBytes = 256 * 1024;
 
-SaveOutcome failed(const QString& path, const QString& reason) {
-    return {false, path, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason)};
-}
+SaveOutcome failed(const QString& path, const QString& reason) { return failedSave(path, reason); }
 
 // Collects bytes and hands them to the file in large pieces; the first failed write
 // is kept and ends the save.
@@ -45,18 +43,9 @@ class BlockWriter {
 // to cancel.
 SaveOutcome writeSafely(const ResultFileTarget& target, const QString& fileName,
                         const std::function<bool(BlockWriter&, QString&)>& produce) {
-    if (target.folder.isEmpty()) {
-        // Without a documents folder the path would start at the file system
-        // root; nothing is written there.
-        return failed(fileName, QStringLiteral("无法确定文档文件夹"));
-    }
-    const QString path = resultFilePath(target.folder, fileName);
-    const QFileInfo folder(target.folder);
-    if (!folder.exists())
-        return failed(path, QStringLiteral("文件夹“%1”不存在").arg(QDir::toNativeSeparators(target.folder)));
-    if (!folder.isDir())
-        return failed(path, QStringLiteral("“%1”不是文件夹").arg(QDir::toNativeSeparators(target.folder)));
-    if (QFileInfo(path).isDir()) return failed(path, QStringLiteral("已有同名的文件夹"));
+    const SaveOutcome checked = checkResultFileTarget(target, fileName);
+    if (!checked.ok) return checked;
+    const QString path = checked.path;
 
     DurableFile file;
     if (!file.open(path)) return failed(path, QStringLiteral("无法创建文件（%1）").arg(file.errorString()));
@@ -76,10 +65,48 @@ SaveOutcome writeSafely(const ResultFileTarget& target, const QString& fileName,
         return failed(path, reason);
     }
     if (!file.commit()) return failed(path, QStringLiteral("写入失败（%1）").arg(file.errorString()));
-    return {true, path, {}};
+    SaveOutcome saved;
+    saved.ok = true;
+    saved.path = path;
+    return saved;
 }
 
 }  // namespace
+
+SaveOutcome failedSave(const QString& path, const QString& reason) {
+    SaveOutcome outcome;
+    outcome.path = path;
+    outcome.error = QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
+    return outcome;
+}
+
+SaveOutcome checkResultFileTarget(const ResultFileTarget& target, const QString& fileName) {
+    if (target.folder.isEmpty()) {
+        // Without a documents folder the path would start at the file system
+        // root; nothing is written there.
+        return failed(fileName, QStringLiteral("无法确定文档文件夹"));
+    }
+    const QString path = resultFilePath(target.folder, fileName);
+    const QFileInfo folder(target.folder);
+    if (!folder.exists())
+        return failed(path, QStringLiteral("文件夹“%1”不存在").arg(QDir::toNativeSeparators(target.folder)));
+    if (!folder.isDir())
+        return failed(path, QStringLiteral("“%1”不是文件夹").arg(QDir::toNativeSeparators(target.folder)));
+    if (QFileInfo(path).isDir()) return failed(path, QStringLiteral("已有同名的文件夹"));
+    SaveOutcome ready;
+    ready.ok = true;
+    ready.path = path;
+    return ready;
+}
+
+SaveOutcome defaultTargetFor(const QString& fileName, ResultFileTarget& target) {
+    const FolderLookup folder = prepareDocumentsFolder();
+    if (!folder.ok()) return failed(fileName, folder.problem);
+    target = {folder.path, systemCodeset()};
+    SaveOutcome ready;
+    ready.ok = true;
+    return ready;
+}
 
 ResultFileTarget defaultResultFileTarget() { return {prepareDocumentsFolder().path, systemCodeset()}; }
 
@@ -90,9 +117,9 @@ QString resultFilePath(const QString& folder, const QString& fileName) {
 }
 
 SaveOutcome saveMemoFile(const QString& fileName, const std::vector<std::u16string>& lines) {
-    const FolderLookup folder = prepareDocumentsFolder();
-    if (!folder.ok()) return failed(fileName, folder.problem);
-    return saveMemoFile({folder.path, systemCodeset()}, fileName, lines);
+    ResultFileTarget target;
+    const SaveOutcome ready = defaultTargetFor(fileName, target);
+    return ready.ok ? saveMemoFile(target, fileName, lines) : ready;
 }
 
 SaveOutcome saveMemoFile(const ResultFileTarget& target, const QString& fileName,
@@ -110,9 +137,9 @@ SaveOutcome saveMemoFile(const ResultFileTarget& target, const QString& fileName
 
 SaveOutcome saveOptimisationFile(const QString& fileName, std::size_t lineCount,
                                  const std::function<std::u16string(std::size_t)>& lineAt) {
-    const FolderLookup folder = prepareDocumentsFolder();
-    if (!folder.ok()) return failed(fileName, folder.problem);
-    return saveOptimisationFile({folder.path, systemCodeset()}, fileName, lineCount, lineAt);
+    ResultFileTarget target;
+    const SaveOutcome ready = defaultTargetFor(fileName, target);
+    return ready.ok ? saveOptimisationFile(target, fileName, lineCount, lineAt) : ready;
 }
 
 SaveOutcome saveOptimisationFile(const ResultFileTarget& target, const QString& fileName, std::size_t lineCount,

@@ -16,8 +16,9 @@ namespace pilecalc::platform {
 
 struct SaveOutcome {
     bool ok = false;
-    QString path;   // the file written, or the one that could not be
-    QString error;  // for the user, naming the file; empty when ok
+    QString path;          // the file written, or the one that could not be
+    QString error;         // for the user, naming the file; empty when ok
+    bool stopped = false;  // the user stopped the save (no error to show)
 };
 
 // Where and in which character set result files are written.
@@ -35,6 +36,18 @@ ResultFileTarget defaultResultFileTarget();
 
 // folder + the native separator + name.
 QString resultFilePath(const QString& folder, const QString& fileName);
+
+// A failed save of path: "无法保存文件“path”：reason".
+SaveOutcome failedSave(const QString& path, const QString& reason);
+
+// Checks the target before anything is written: a failure when there is no folder, the
+// folder is missing or not a folder, or a folder has the file's name. Else ok, with
+// the file's path.
+SaveOutcome checkResultFileTarget(const ResultFileTarget& target, const QString& fileName);
+
+// The documents folder in the locale's character set, or the failure of fileName when
+// the folder is refused.
+SaveOutcome defaultTargetFor(const QString& fileName, ResultFileTarget& target);
 
 // Calculation book or summary table: lines joined by CR LF, no line break
 // after the last line.
