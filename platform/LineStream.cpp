@@ -160,7 +160,20 @@ StreamResult writeOnThreads(DurableFile& file, const QByteArray& codeset, Result
         }
     };
     std::vector<std::thread> threads;
-    for (Worker& w : workers) threads.emplace_back(work, std::ref(w));
+    const auto stopWorkers = [&] {
+        {
+            const std::lock_guard lock(mutex);
+            abandon = true;
+        }
+        changed.notify_all();
+        for (std::thread& t : threads) t.join();
+    };
+    try {
+        for (Worker& w : workers) threads.emplace_back(work, std::ref(w));
+    } catch (...) {
+        stopWorkers();  // a thread the system would not start: none may outlive this call
+        throw;
+    }
 
     StreamResult result{true, false};
     std::exception_ptr error;
@@ -191,12 +204,7 @@ StreamResult writeOnThreads(DurableFile& file, const QByteArray& codeset, Result
             break;
         }
     }
-    {
-        const std::lock_guard lock(mutex);
-        abandon = true;
-    }
-    changed.notify_all();
-    for (std::thread& t : threads) t.join();
+    stopWorkers();
     if (error) std::rethrow_exception(error);
     return result;
 }
