@@ -36,6 +36,72 @@ std::u16string rightField(std::u16string_view text, int width, int pad) {
 
 std::u16string centreField(std::u16string_view text) { return AlignCentre(text, u" ", 8) + Blanks(2); }
 
+// FormatFixed(value, 7, decimals) for 1 <= |value| < 2^53, step by step as it works:
+// the value's decimal expansion to 18 significant digits, correctly rounded (ties to
+// even, as to_chars does), then rounded half up at the 7th significant digit or the
+// decimals-th decimal, whichever comes first. A double is m * 2^q with an integer m of
+// 53 bits, so its integer part and its binary fraction are exact 64-bit integers, and
+// each decimal of the fraction comes out of one exact multiplication by 10.
+// Returns false (nothing appended) for the values it does not cover.
+bool appendFixed7(std::u16string& out, double value, int decimals) {
+    constexpr int kPrecision = 7;
+    constexpr int kExpansion = 18;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1.0 && magnitude < 9007199254740992.0) || decimals < 0 || decimals > 8) return false;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int exponent2 = static_cast<int>((bits >> 52) & 0x7FF) - 1075;  // magnitude = m * 2^exponent2
+    const std::uint64_t m = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int fractionBits = -exponent2;  // 0 .. 52 in this range
+    const std::uint64_t mask = (std::uint64_t(1) << fractionBits) - 1;
+    const std::uint64_t integer = m >> fractionBits;
+    std::uint64_t fraction = m & mask;
+
+    char digits[kExpansion + 1];
+    int intDigits = 0;
+    {
+        char reversed[20];
+        for (std::uint64_t t = integer; t > 0; t /= 10) reversed[intDigits++] = static_cast<char>('0' + t % 10);
+        for (int i = 0; i < intDigits; ++i) digits[i] = reversed[intDigits - 1 - i];
+    }
+    for (int i = intDigits; i < kExpansion; ++i) {
+        fraction *= 10;  // < 10 * 2^52: no overflow
+        digits[i] = static_cast<char>('0' + (fraction >> fractionBits));
+        fraction &= mask;
+    }
+    int point = intDigits;  // digits before the decimal point
+    const auto carryFrom = [&](int last) {
+        int i = last;
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+            return;
+        }
+        digits[0] = '1';  // all nines: 10^point, one digit more before the point
+        ++point;
+    };
+    if (fractionBits > 0) {
+        const std::uint64_t half = std::uint64_t(1) << (fractionBits - 1);
+        const bool odd = (digits[kExpansion - 1] - '0') % 2 == 1;
+        if (fraction > half || (fraction == half && odd)) carryFrom(kExpansion - 1);
+    }
+    // The shown rounding: half up on the first dropped digit.
+    const int keep = std::min(kPrecision, point + decimals);
+    const bool up = digits[keep] >= '5';
+    for (int i = keep; i < kExpansion; ++i) digits[i] = '0';
+    if (up) carryFrom(keep - 1);
+    if (point > kPrecision) return false;  // scientific form: left to FormatFixed
+
+    if (value < 0.0) out += u'-';
+    for (int i = 0; i < point; ++i) out += static_cast<char16_t>(i < keep ? digits[i] : '0');
+    if (decimals > 0) out += u'.';
+    for (int k = 0; k < decimals; ++k) {
+        const int i = point + k;
+        out += static_cast<char16_t>(i < keep ? digits[i] : '0');
+    }
+    return true;
+}
+
 // The value of a force text as readLocaleDecimal gives it, for the plain texts the
 // output fields show ("-12345", "3848.45"): the digits as an exact integer divided by
 // the exact power of ten, which IEEE division rounds correctly, as from_chars does.
@@ -198,9 +264,15 @@ class ListFormatter final : public platform::LineFormatter {
         out += m_weatheredReduction;
         out += m_pairs.get(at.d * m_ctx.hrValues().size() + at.hr,
                            [&] { return rightField(FormatFixed(m_ctx.hrPerD(at), 15, 2, m_sep), 6, 4); });
-        const std::u16string Qcs = formatForce(r.Qcs, m_mode, m_sep);
-        const std::u16string Qcp = formatForce(r.Qcp, m_mode, m_sep);
-        const std::u16string Qck = formatForce(r.Qck, m_mode, m_sep);
+        std::u16string& Qcs = m_force[0];
+        std::u16string& Qcp = m_force[1];
+        std::u16string& Qck = m_force[2];
+        std::u16string& Qcd = m_force[3];
+        for (std::u16string& text : m_force) text.clear();
+        appendForce(Qcs, r.Qcs, m_mode, m_sep);
+        appendForce(Qcp, r.Qcp, m_mode, m_sep);
+        appendForce(Qck, r.Qck, m_mode, m_sep);
+        appendForce(Qcd, r.Qcd, m_mode, m_sep);
         out += m_coefficients.get(r.zetaS, m_sep);
         appendRight(out, Qcs, 7, 3);
         appendShare(out, Qcs, Qck, m_sep);
@@ -209,7 +281,7 @@ class ListFormatter final : public platform::LineFormatter {
         appendShare(out, Qcp, Qck, m_sep);
         appendRight(out, Qck, 7, 3);
         out += m_gammaCR;
-        appendRight(out, formatForce(r.Qcd, m_mode, m_sep), 7, 2);
+        appendRight(out, Qcd, 7, 2);
     }
 
     const ResultListLines& m_source;
@@ -226,9 +298,20 @@ class ListFormatter final : public platform::LineFormatter {
     FieldCache m_frk;
     FieldCache m_pairs;
     CoefficientCache m_coefficients;
+    std::array<std::u16string, 4> m_force;  // Qcs, Qcp, Qck, Qcd of the row, reused
 };
 
 }  // namespace
+
+void appendForce(std::u16string& out, double kN, PrecisionMode mode, char16_t decimalSeparator) {
+    const std::size_t at = out.size();
+    if (appendFixed7(out, coarsenForce(kN, mode), decimalsOf(mode))) {
+        if (decimalsOf(mode) > 0) out[out.size() - static_cast<std::size_t>(decimalsOf(mode)) - 1] = decimalSeparator;
+        return;
+    }
+    out.resize(at);
+    out += formatForce(kN, mode, decimalSeparator);
+}
 
 ResultListLines::ResultListLines(const ResultList& rows, std::u16string_view titleWord, Lines footer)
     : m_rows(rows), m_head(OptimisationTableHead(titleWord)), m_footer(std::move(footer)) {}

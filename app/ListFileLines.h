@@ -8,11 +8,17 @@
 #include <string>
 #include <string_view>
 
+#include "engine/NumberFormat.h"
 #include "optimisation/ResultList.h"
 #include "platform/LineStream.h"
 #include "reports/ReportInputs.h"
 
 namespace pilecalc::app {
+
+// formatForce(kN, mode, decimalSeparator) appended to out: the same text for every
+// value, made with exact integer arithmetic instead of a general conversion for the
+// forces a list holds (1 kN up to 2^53 kN); other values go through formatForce.
+void appendForce(std::u16string& out, double kN, PrecisionMode mode, char16_t decimalSeparator);
 
 class ResultListLines final : public platform::LineSource {
   public:

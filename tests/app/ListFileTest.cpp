@@ -17,6 +17,9 @@
 #include <QTest>
 #include <QTimer>
 #include <atomic>
+#include <cmath>
+#include <limits>
+#include <random>
 #include <thread>
 
 #include "AppTests.h"
@@ -169,6 +172,82 @@ class ListFileTest : public QObject {
         QFETCH(ListCase, list);
         QFETCH(int, rows);
         compareWithReference(list, static_cast<std::size_t>(rows));
+    }
+
+    // The list's own force formatter gives formatForce's text for every value: random
+    // forces over the whole range, values one to three steps of a double around every
+    // kind of tie (k.5, x.x5, x.xx5 and the 7th significant digit), exact halves,
+    // all-nines carries, and the values it hands back (below 1, huge, not finite).
+    void forceTextsAsFormatForce() {
+        std::vector<double> values{0.0,
+                                   -0.0,
+                                   0.3,
+                                   0.99999999,
+                                   1.0,
+                                   -1.0,
+                                   9.995,
+                                   99.995,
+                                   999999.95,
+                                   9999999.4,
+                                   9999999.5,
+                                   99999999.0,
+                                   1e15,
+                                   9007199254740991.0,
+                                   9007199254740992.0,
+                                   1e300,
+                                   std::numeric_limits<double>::infinity(),
+                                   std::numeric_limits<double>::quiet_NaN(),
+                                   std::numeric_limits<double>::denorm_min()};
+        std::mt19937_64 random(20250314);
+        std::uniform_real_distribution<double> exponent(0.0, 9.0);
+        for (int i = 0; i < 300000; ++i) {
+            const double v = std::pow(10.0, exponent(random));
+            values.push_back(v);
+            values.push_back(-v);
+        }
+        // Around ties at 0, 1 and 2 decimals and at the 7th significant digit.
+        // The tie's digits spread evenly over 1 to 8 digits, so that every rounding place
+        // (the decimals, or the 7th significant digit) meets ties that no double holds.
+        for (int i = 0; i < 40000; ++i) {
+            const auto n = static_cast<std::int64_t>(std::pow(10.0, exponent(random) * 8.0 / 9.0));
+            for (const double scale : {1.0, 10.0, 100.0, 1000.0, 0.1, 0.01}) {
+                double tie = (static_cast<double>(n) + 0.5) / scale;
+                for (int step = 0; step < 3; ++step) {
+                    values.push_back(tie);
+                    tie = std::nextafter(tie, 0.0);
+                }
+                tie = (static_cast<double>(n) + 0.5) / scale;
+                for (int step = 0; step < 3; ++step) {
+                    tie = std::nextafter(tie, 1e300);
+                    values.push_back(tie);
+                }
+                values.push_back(static_cast<double>(n) / scale - 0.0000000001);
+            }
+        }
+        for (std::int64_t nines = 9; nines < 100000000000000000; nines = nines * 10 + 9) {
+            values.push_back(static_cast<double>(nines) / 1000.0);
+        }
+        int compared = 0;
+        for (const double v : values) {
+            for (const PrecisionMode mode :
+                 {PrecisionMode::TwoDecimals, PrecisionMode::OneDecimal, PrecisionMode::WholeUnits,
+                  PrecisionMode::TruncateTens, PrecisionMode::TruncateHundreds}) {
+                for (const char16_t sep : {u'.', u','}) {
+                    std::u16string fast = u"x";
+                    app::appendForce(fast, v, mode, sep);
+                    const std::u16string expected = u"x" + formatForce(v, mode, sep);
+                    if (fast != expected) {
+                        QFAIL(
+                            qPrintable(QString("%1 in mode %2: %3, expected %4")
+                                           .arg(v, 0, 'g', 17)
+                                           .arg(int(mode))
+                                           .arg(QString::fromStdU16String(fast), QString::fromStdU16String(expected))));
+                    }
+                    ++compared;
+                }
+            }
+        }
+        QVERIFY(compared > 10000000);
     }
 
     // The book and the table through the same writer: lines joined by CR LF, the UTF-8
