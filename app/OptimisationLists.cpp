@@ -6,7 +6,9 @@
 #include <QTableView>
 #include <QTableWidget>
 
+#include "app/BackgroundSave.h"
 #include "app/FontColour.h"
+#include "app/ListFileLines.h"
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
 #include "app/RangesGridDelegate.h"
@@ -95,20 +97,17 @@ void MainWindow::saveOptimisationList() {
         const ResultList& rows = resultModel(target.list).list();
         if (target.list->isHidden() || rows.empty()) continue;
 
-        const Lines head = OptimisationTableHead(target.titleWord);
-        const Lines footer = SummaryFooter(platform::timeText(m_clock(), QLocale()).toStdU16String());
-        const std::size_t lineCount = head.size() + rows.size() + footer.size();
         // Rows are numbered 1..N in the order on screen; a million-row list streams to disk.
-        const auto lineAt = [&](std::size_t k) -> std::u16string {
-            if (k < head.size()) return head[k];
-            k -= head.size();
-            if (k < rows.size()) return rows.tableLine(k);
-            return footer[k - rows.size()];
-        };
-        const auto outcome = platform::saveOptimisationFile(target.fileName, lineCount, lineAt);
+        const app::ResultListLines lines(rows, target.titleWord,
+                                         SummaryFooter(platform::timeText(m_clock(), QLocale()).toStdU16String()));
+        const auto outcome = app::runSave(*this, lb_YHxingxi, [&](platform::SaveControl& control) {
+            return platform::streamResultFile(target.fileName, platform::ResultFileKind::OptimisationTable, lines,
+                                              &control);
+        });
         if (!outcome.ok) {
-            // Nothing was written over the old file; the button stays as it was.
-            platform::showErrorReport(this, outcome.error);
+            // Nothing was written over the old file; the button stays as it was. A save
+            // the user stopped needs no message.
+            if (!outcome.stopped) platform::showErrorReport(this, outcome.error);
             return;
         }
         cbt_YHsave->setEnabled(false);

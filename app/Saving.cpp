@@ -1,9 +1,11 @@
 // Saving the results: the permission request, then the text on screen to its file.
 #include <QPushButton>
 
+#include "app/BackgroundSave.h"
 #include "app/MainWindow.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageDialog.h"
+#include "platform/LineStream.h"
 #include "platform/ResultFile.h"
 
 using pilecalc::platform::PermissionStatus;
@@ -52,10 +54,15 @@ void MainWindow::SaveResultFiles(QObject*, const QStringList&, const std::vector
     // The viewer's page decides which text is written.
     const bool book = m_viewerPage == pilecalc::app::ViewerPage::Book;
     const pilecalc::ReportText text = book ? pilecalc::ReportText::Book : pilecalc::ReportText::Table;
-    const auto outcome = pilecalc::platform::saveMemoFile(book ? kBookFile : kTableFile, m_run.lines(text));
+    const pilecalc::platform::LinesSource lines(m_run.lines(text));
+    const auto outcome = pilecalc::app::runSave(*this, nullptr, [&](pilecalc::platform::SaveControl& control) {
+        return pilecalc::platform::streamResultFile(book ? kBookFile : kTableFile,
+                                                    pilecalc::platform::ResultFileKind::Memo, lines, &control);
+    });
     if (!outcome.ok) {
-        // The text stays unsaved: the state and "保存" are left as they were.
-        pilecalc::platform::showErrorReport(this, outcome.error);
+        // The text stays unsaved: the state and "保存" are left as they were. A save the
+        // user stopped needs no message.
+        if (!outcome.stopped) pilecalc::platform::showErrorReport(this, outcome.error);
         return;
     }
     m_run.markSaved(text);

@@ -482,7 +482,11 @@ class OptimisationListTest : public QObject {
     // A file that cannot be written: the error is shown and "存盘" stays enabled.
     void failedSaveChangesNothing() {
         runBatch(defaultRanges());
-        pilecalc::platform::setDocumentsFolderForTesting(QDir(fixture.documents()).filePath("missing/folder"));
+        // A documents folder that cannot be created: its parent is a plain file.
+        QFile plain(QDir(fixture.documents()).filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        pilecalc::platform::setDocumentsFolderForTesting(QDir(fixture.documents()).filePath("plain/folder"));
         ui(w()).cbt_YHsave->click();
         QVERIFY(!fixture.takeDialog().isEmpty());
         QVERIFY(ui(w()).cbt_YHsave->isEnabled());
