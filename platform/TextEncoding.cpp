@@ -2,7 +2,6 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <cstdlib>
 #include <string_view>
 
 #ifdef _WIN32
@@ -242,8 +241,8 @@ struct ResultEncoder::Converter {
 QByteArray environmentLocaleName() {
     // The order in which the C library looks for the character-type locale.
     for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value && *value) return QByteArray(value);
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty()) return value;
     }
     return {};
 }
