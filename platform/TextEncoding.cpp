@@ -20,7 +20,9 @@ namespace {
 const char16_t kReportProbe[] = u"嵌岩桩计算书港口工程桩基规范计算时间：";
 // The figures, pile names and separators of the reports: a set that does not
 // write them as ASCII bytes (UTF-16, EBCDIC) would garble every number.
-const char16_t kAsciiProbe[] = u" !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~\r\n";
+const char16_t kAsciiProbe[] =
+    u" !\"#$%&'()*+,-./0123456789:;<=>?@"
+    u"ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~\r\n";
 
 bool isUtf8Name(QByteArray name) {
     name = name.toUpper().replace("-", "").replace("_", "");
@@ -33,9 +35,11 @@ bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 // The Chinese sets of Linux locales, whose bytes the files have always had
 // (the C library's tables). Qt's converter (ICU) differs from those tables in
 // a few places, evened out below so that a file's bytes do not depend on the
-// converter: its GB2312 adds a row of extensions, its GBK and GB2312 map the
-// private use area, and its GB18030 keeps the 2000 edition's codes for the
-// characters the 2005 edition moved.
+// converter: its GB2312 holds GBK's additions and reads the middle dot and
+// dash as other characters, its GBK maps the private use area, and its
+// GB18030 keeps the 2000 edition's codes for the characters the 2005 edition
+// moved. The tables below were checked against the C library for every code
+// point.
 enum class Family { Other, Gbk, Gb2312, Gb18030 };
 
 Family familyOf(QByteArray name) {
@@ -165,8 +169,8 @@ bool writesExactly(const Charset& set, QStringView text, QByteArray& bytes) {
 
 // One character (a surrogate pair counts as one) the long way.
 void appendCharacter(const Charset& set, QStringView character, QByteArray& out) {
-    const char32_t c = character.size() == 2 ? QChar::surrogateToUcs4(character[0], character[1])
-                                             : char32_t{character[0].unicode()};
+    const char32_t c =
+        character.size() == 2 ? QChar::surrogateToUcs4(character[0], character[1]) : char32_t{character[0].unicode()};
     if (const Rule* rule = ruleFor(set.family, c)) {
         out += rule->bytes ? rule->bytes : "?";
         return;

@@ -38,8 +38,7 @@ AnsiText toAnsiCodePage(std::u16string_view text) {
         if (size > 0) {
             const std::size_t used = result.bytes.size();
             result.bytes.resize(used + static_cast<std::size_t>(size));
-            WideCharToMultiByte(CP_ACP, 0, wide, wideCount, result.bytes.data() + used, size, nullptr,
-                                usedDefaultOut);
+            WideCharToMultiByte(CP_ACP, 0, wide, wideCount, result.bytes.data() + used, size, nullptr, usedDefaultOut);
         }
         if (usedDefault) result.exact = false;
         start += count;

@@ -51,19 +51,18 @@ TEST_P(AnsiConversion, givesTheFileBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     CodePages, AnsiConversion,
-    ::testing::Values(
-        AnsiCase{"cp936_ideographs", 936, u"嵌岩桩", "\xC7\xB6\xD1\xD2\xD7\xAE", true},
-        AnsiCase{"cp936_full_width_colon_and_brackets", 936, u"：《》", "\xA3\xBA\xA1\xB6\xA1\xB7", true},
-        AnsiCase{"cp936_greek_letters", 936, u"ζγ", "\xA6\xC6\xA6\xC3", true},
-        AnsiCase{"cp936_report_line", 936, u"ZH1 Qcd=7636kN\r\n", "ZH1 Qcd=7636kN\r\n", true},
-        AnsiCase{"cp936_lacks_hangul_default_character", 936, u"a한b", "a?b", false},
-        AnsiCase{"cp936_lone_surrogate_default_character", 936, std::u16string{u'x', char16_t{0xD800}, u'y'},
-                 "x?y", false},
-        AnsiCase{"cp1252_chinese_becomes_default_characters", 1252, u"嵌岩桩", "???", false},
-        AnsiCase{"cp1252_western_letters_exact", 1252, u"é°ß", "\xE9\xB0\xDF", true},
-        AnsiCase{"cp1252_report_line", 1252, u"ZH1 Qcd=7636kN\r\n", "ZH1 Qcd=7636kN\r\n", true},
-        AnsiCase{"cp936_empty_text", 936, u"", "", true},
-        AnsiCase{"cp1252_empty_text", 1252, u"", "", true}),
+    ::testing::Values(AnsiCase{"cp936_ideographs", 936, u"嵌岩桩", "\xC7\xB6\xD1\xD2\xD7\xAE", true},
+                      AnsiCase{"cp936_full_width_colon_and_brackets", 936, u"：《》", "\xA3\xBA\xA1\xB6\xA1\xB7", true},
+                      AnsiCase{"cp936_greek_letters", 936, u"ζγ", "\xA6\xC6\xA6\xC3", true},
+                      AnsiCase{"cp936_report_line", 936, u"ZH1 Qcd=7636kN\r\n", "ZH1 Qcd=7636kN\r\n", true},
+                      AnsiCase{"cp936_lacks_hangul_default_character", 936, u"a한b", "a?b", false},
+                      AnsiCase{"cp936_lone_surrogate_default_character", 936,
+                               std::u16string{u'x', char16_t{0xD800}, u'y'}, "x?y", false},
+                      AnsiCase{"cp1252_chinese_becomes_default_characters", 1252, u"嵌岩桩", "???", false},
+                      AnsiCase{"cp1252_western_letters_exact", 1252, u"é°ß", "\xE9\xB0\xDF", true},
+                      AnsiCase{"cp1252_report_line", 1252, u"ZH1 Qcd=7636kN\r\n", "ZH1 Qcd=7636kN\r\n", true},
+                      AnsiCase{"cp936_empty_text", 936, u"", "", true},
+                      AnsiCase{"cp1252_empty_text", 1252, u"", "", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnsiConversion, longTextKeepsEveryByte) {
@@ -72,7 +71,9 @@ TEST(AnsiConversion, longTextKeepsEveryByte) {
     const AnsiText out = toAnsiCodePage(text);
     if (ansiCodePage() == 936) {
         ASSERT_EQ(out.bytes.size(), 5000u * 7);
-        EXPECT_EQ(out.bytes.substr(7 * 4999), "\xC7\xB6\xD1\xD2\xD7\xAE" "a");
+        EXPECT_EQ(out.bytes.substr(7 * 4999),
+                  "\xC7\xB6\xD1\xD2\xD7\xAE"
+                  "a");
         EXPECT_TRUE(out.exact);
     } else if (ansiCodePage() == 1252) {
         ASSERT_EQ(out.bytes.size(), 5000u * 4);
