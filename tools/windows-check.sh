@@ -14,7 +14,9 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 suites=(engine_tests reports_tests optimisation_tests platform_windows_tests)
 cmake --build "$build" --parallel "$jobs" --target "${suites[@]}"
 
-# A Wine prefix of its own, made once and kept with the build.
+# A Wine prefix of its own, made once and kept with the build. Making it
+# prints that the 32-bit rundll32 is missing: harmless, everything here is
+# 64-bit.
 export WINEPREFIX="$PWD/$build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono / Gecko installer prompts
