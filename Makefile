@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quick start: `make run` opens the calculator, `make test` runs every test.
 # Both install the missing Debian packages first and rebuild incrementally.
 # `make run` and `make package` build the program only (Qt is all they need);

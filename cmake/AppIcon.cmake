@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's icon, drawn once in packaging/icons/: built into the
 # executable as a Qt resource for the window and taskbar, and on Windows also
 # as the .exe's own icon with its version (a GUI program there, no console).

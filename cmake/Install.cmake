@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules (cmake --install) and the Debian package (make package).
 include(GNUInstallDirs)
 

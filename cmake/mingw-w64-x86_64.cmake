@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads,
 # as GoogleTest needs std::thread). Programs are linked statically so Wine
 # runs them without the MinGW runtime DLLs on its path.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, testing and running the
 # calculator need, and only those that are missing, so a second run is quick.
 # Usage: install-deps.sh [GROUP...]; no group means build, test and bench.

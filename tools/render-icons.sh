@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the committed application icon files from the hand-drawn
 # packaging/icons/pilecalc.svg: the hicolor PNGs (48, 128, 256) and the
 # Windows .ico (16 to 256, PNG-compressed entries). Run after editing the SVG

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles the core and the Windows code page unit with MinGW-w64 and
 # runs their GoogleTest suites under Wine.
 # Usage: windows-check.sh BUILD_DIR JOBS [CMAKE_ARGS...]

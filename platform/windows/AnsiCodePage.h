@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Text in the Windows ANSI code page (the legacy multi-byte code page of the

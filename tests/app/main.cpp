@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every window test class in one program; the exit code counts failed classes.
 #include <QApplication>
 #include <QTest>
