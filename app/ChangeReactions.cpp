@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reactions to an edited input: the results on screen no longer belong to the inputs,
 // so each reaction blanks what depends on its input, brings the compute button back and
 // checks the new value at once. They never compute.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The lines of an optimisation list file (head, one row per listed pile, footer) for the

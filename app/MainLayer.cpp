@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compute operation of the main layer: read and check, compute, show, record.
 #include <QComboBox>
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does with a result list: filter it by Qcd, sort it by a header click,
 // and save the list on screen as a table file.
 #include <QLabel>

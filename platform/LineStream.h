@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Streaming of large result files. Lines are formatted by the caller into a reused

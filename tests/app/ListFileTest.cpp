@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The streaming list writer against the line-by-line writer it replaced: for lists of
 // every size that changes the pile-number width, in UTF-8, GBK and GB18030, in every
 // precision mode and both decimal conventions, the files are the same byte for byte.

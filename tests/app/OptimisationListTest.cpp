@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does with the result lists: filter by Qcd, sort by header clicks, take a
 // pile back into the main inputs, fold and expand the columns, and save the list.
 #include <QCheckBox>

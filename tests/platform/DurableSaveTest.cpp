@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving when the disk fills up, and the permissions of the files written. A file-size
 // limit (with SIGXFSZ ignored) makes a write fail as a full disk does, at any size and
 // whatever rights the tests run with.
