@@ -9,7 +9,7 @@
 
 #include "app/BackgroundSave.h"
 #include "app/FontColour.h"
-#include "app/ListFileLines.h"
+#include "optimisation/ListFileLines.h"
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
 #include "app/RangesGridDelegate.h"
@@ -99,7 +99,7 @@ void MainWindow::saveOptimisationList() {
         if (target.list->isHidden() || rows.empty()) continue;
 
         // Rows are numbered 1..N in the order on screen; a million-row list streams to disk.
-        const app::ResultListLines lines(rows, target.titleWord,
+        const ResultListLines lines(rows, target.titleWord,
                                          SummaryFooter(platform::timeText(m_clock(), QLocale()).toStdU16String()));
         const auto outcome = app::runSave(*this, lb_YHxingxi, [&](platform::SaveControl& control) {
             return platform::streamResultFile(target.fileName, platform::ResultFileKind::OptimisationTable, lines,
