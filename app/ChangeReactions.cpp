@@ -36,8 +36,8 @@ void MainWindow::blankOutputs(bool coefficients, bool forces, bool designValue) 
 }
 
 void MainWindow::resetShareLabels() {
-    lb_Qrs->setText(QStringLiteral("侧阻力Qcs(kN)"));
-    lb_Qrp->setText(QStringLiteral("端阻力Qcp(kN)"));
+    lb_Qrs->setText(QString::fromUtf16(kSideShareCaption));
+    lb_Qrp->setText(QString::fromUtf16(kEndShareCaption));
 }
 
 void MainWindow::bringBackCompute() {

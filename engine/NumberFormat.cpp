@@ -166,4 +166,11 @@ std::u16string formatForce(double kN, PrecisionMode mode, char16_t sep) {
     return FormatFixed(coarsenForce(kN, mode), 7, decimalsOf(mode), sep);
 }
 
+std::u16string shareLabel(std::u16string_view caption, double share, bool defined, PrecisionMode mode,
+                          char16_t decimalSeparator) {
+    std::u16string label(caption);
+    if (!defined) return label;
+    return label + u" [ " + FormatFixed(share, 7, decimalsOf(mode), decimalSeparator) + u"% ]";
+}
+
 }  // namespace pilecalc

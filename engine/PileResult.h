@@ -43,4 +43,9 @@ PileResult computePile(const PileCase& pile);
 // inputs (d of 1e200 mm) overflow; such a pile must not be shown.
 bool isPrintable(const PileResult& result);
 
+namespace messages {
+// A pile whose figures overflow is refused like a failed check.
+inline constexpr char16_t resultOutOfRange[] = u"计算结果超出数值范围，请检查输入数据";
+}  // namespace messages
+
 }  // namespace pilecalc
