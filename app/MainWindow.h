@@ -227,7 +227,7 @@ class MainWindow : public QWidget {
     QPushButton* cbt_YHfanhui = nullptr;
     QLabel* lb_YHxingxi = nullptr;
 
-    AboutWindow* m_aboutWindow = nullptr;  // created on first use, owned by this window's destructor
+    AboutWindow* m_aboutWindow = nullptr;  // parentless, made on first use, deleted by ~MainWindow
 
     void buildMainLayer();
     void buildOptimisationLayer();
