@@ -1,18 +1,17 @@
 #include "app/AboutWindow.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyleOptionButton>
 
 #include "app/ControlKit.h"
 #include "app/FontColour.h"
 #include "app/LogoPicture.h"
 #include "app/ScaledLayer.h"
+#include "app/ScreenFit.h"
 #include "platform/Shell.h"
 
 #ifndef PILECALC_WEBSITE_URL
@@ -120,9 +119,13 @@ AboutWindow::AboutWindow(QWidget* parent)
     connect(cbt_update, &QPushButton::clicked, this, &AboutWindow::cbt_updateClick);
     connect(cbt_close, &QPushButton::clicked, this, &QWidget::hide);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    }
+    keepFittedToScreen(this, kAboutSize);
+    m_layout->setGeometry(rect());
+}
+
+void AboutWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_layout->geometry() != rect()) m_layout->setGeometry(rect());
 }
 
 void AboutWindow::setAddressOpenerForTesting(std::function<void(const QString&)> opener) {

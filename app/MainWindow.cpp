@@ -2,16 +2,15 @@
 #include "app/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProgressBar>
-#include <QScreen>
 #include <QTableWidget>
 
 #include "app/AboutWindow.h"
 #include "app/RangesGridDelegate.h"
 #include "app/ScaledLayer.h"
+#include "app/ScreenFit.h"
 #include "platform/Clock.h"
 
 using pilecalc::app::ScaledLayer;
@@ -50,10 +49,9 @@ MainWindow::MainWindow(QWidget* parent)
     pb_YH_jingdu->setGeometry(20, 704, 280, 10);
     pb_YH_jingdu->hide();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    // Wholly inside the screen, centred; shrunk uniformly where the design does not fit.
+    pilecalc::app::keepFittedToScreen(this, kDesignSize);
+    placeLayers();
 
     FormCreate();
     wireHandlers();
@@ -107,6 +105,17 @@ void MainWindow::FormClose() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();
+}
+
+void MainWindow::placeLayers() {
+    for (ScaledLayer* layer : {MainFormLayer, YouHuaFormLayer, JieGuo_DocLayer, ComFormLayer}) {
+        if (layer->geometry() != rect()) layer->setGeometry(rect());
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeLayers();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

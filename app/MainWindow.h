@@ -220,8 +220,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Every layer fills the client area (the layers keep their aspect ratio inside it).
+    void placeLayers();
     void buildMainLayer();
     void buildOptimisationLayer();
     void buildViewerLayer();
