@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/ControlKit.h"
+#include "app/FigureField.h"
 #include "app/FontColour.h"
 #include "app/LogoPicture.h"
 #include "app/MainWindow.h"
@@ -38,6 +39,8 @@ QLineEdit* makeOutput(ScaledLayer* layer, QWidget* box, const char* name, int y)
     edit->setFont(figures);
     condense(edit, 92);
     edit->setTextMargins(0, 0, 0, 0);
+    // A figure too wide for the field even so shrinks rather than losing its leading digits.
+    keepFigureWhole(edit, layer, 18);
     return edit;
 }
 

@@ -71,6 +71,7 @@ void ScaledLayer::relayout() {
         }
     }
     m_fontScale = m_scale;
+    emit rescaled();
 }
 
 }  // namespace pilecalc::app

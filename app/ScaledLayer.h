@@ -27,6 +27,10 @@ public:
     // Where a placed widget sits in design units (empty for widgets not placed here).
     QRect designRect(const QWidget* widget) const;
 
+signals:
+    // After every new layout: the scale, the places and the fonts are those of the new size.
+    void rescaled();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

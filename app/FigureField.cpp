@@ -1,0 +1,83 @@
+#include "app/FigureField.h"
+
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
+#include <cmath>
+
+#include "app/ScaledLayer.h"
+
+namespace pilecalc::app {
+namespace {
+
+// QLineEdit keeps 2 pixels free at each side of its text and one for the cursor.
+constexpr double kLineEditMargins = 2 * 2 + 1;
+// Point-size step of the search for a font that fits.
+constexpr double kStep = 0.25;
+
+class FigureFitter final : public QObject {
+public:
+    FigureFitter(QLineEdit* edit, ScaledLayer* layer, double designPoints)
+        : QObject(edit), m_edit(edit), m_layer(layer), m_designPoints(designPoints) {
+        connect(edit, &QLineEdit::textChanged, this, &FigureFitter::refit);
+        connect(layer, &ScaledLayer::rescaled, this, &FigureFitter::refit);
+        refit();
+    }
+
+private:
+    void refit() {
+        if (!m_edit || !m_layer) return;
+        const QString text = m_edit->text();
+        if (m_edit->toolTip() != text) m_edit->setToolTip(text);
+        const double scale = m_layer->scale();
+        const double full = m_designPoints * scale;
+        const double floor = kSmallestFigurePoints * scale;
+        QFont font = m_edit->font();
+        font.setPointSizeF(full);
+        const double room = textRoom(m_edit);
+        double size = full;
+        if (!text.isEmpty() && room > 0) {
+            const double width = QFontMetricsF(font).horizontalAdvance(text);
+            if (width > room) {
+                // Start from the proportional guess, then step down past hinting effects.
+                size = std::max(floor, std::floor(full * room / width / kStep) * kStep);
+                font.setPointSizeF(size);
+                while (size > floor && QFontMetricsF(font).horizontalAdvance(text) > room) {
+                    size = std::max(floor, size - kStep);
+                    font.setPointSizeF(size);
+                }
+            }
+        }
+        font.setPointSizeF(size);
+        if (std::abs(m_edit->font().pointSizeF() - size) > 1e-6) m_edit->setFont(font);
+    }
+
+    QPointer<QLineEdit> m_edit;
+    QPointer<ScaledLayer> m_layer;
+    double m_designPoints;
+};
+
+}  // namespace
+
+double textRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->contentsRect();
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (edit->isReadOnly()) option.state |= QStyle::State_ReadOnly;
+    option.features = QStyleOptionFrame::None;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - kLineEditMargins;
+}
+
+void keepFigureWhole(QLineEdit* edit, ScaledLayer* layer, double designPoints) {
+    new FigureFitter(edit, layer, designPoints);
+}
+
+}  // namespace pilecalc::app

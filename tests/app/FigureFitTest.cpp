@@ -1,0 +1,113 @@
+// Every figure whole: an output field that cannot show its text at the design font shrinks
+// its font until the whole text shows, never below 6 pt, and its tooltip holds the value.
+// What the field shows is read back from the field itself: the character under its left
+// edge must be the first one, not the fourth of a text scrolled to its end.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "AppTests.h"
+#include "WindowFixture.h"
+#include "app/FigureField.h"
+#include "app/ScaledLayer.h"
+
+namespace {
+
+// Characters that a line edit shows at its two inner edges.
+struct Shown {
+    int first;
+    int last;
+};
+Shown shownRange(QLineEdit* edit) {
+    edit->grab();  // a line edit settles its scrolling when it paints
+    const int middle = edit->height() / 2;
+    return {edit->cursorPositionAt(QPoint(1, middle)), edit->cursorPositionAt(QPoint(edit->width() - 2, middle))};
+}
+
+}  // namespace
+
+class FigureFitTest : public QObject {
+    Q_OBJECT
+    PILECALC_WINDOW_FIXTURE
+
+    QList<QLineEdit*> outputs() {
+        return {w().edt_kesais, w().edt_kesaip, w().edt_Qrs, w().edt_Qrp, w().edt_Qrk, w().edt_ra};
+    }
+    double layerScale() { return w().MainFormLayer->scale(); }
+
+private slots:
+    void init() {
+        fixture.start();
+        w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+    }
+    void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
+
+    void bigPileShowsEveryDigit_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("Qcs");
+        QTest::addColumn<QString>("Qck");
+        QTest::newRow("two decimals") << 0 << "1385442.00" << "1504195.00";
+        QTest::newRow("one decimal") << 1 << "1385442.0" << "1504195.0";
+        QTest::newRow("units") << 2 << "1385442" << "1504195";
+        QTest::newRow("tens") << 3 << "1385440" << "1504190";
+        QTest::newRow("hundreds") << 4 << "1385400" << "1504100";
+    }
+    void bigPileShowsEveryDigit() {
+        QFETCH(int, mode);
+        QFETCH(QString, Qcs);
+        QFETCH(QString, Qck);
+        fixture.enterInputs("3000", "5.0d", "200", true, "0.70", "1.80");
+        w().popbox_jingdu->setCurrentIndex(mode);  // hidden: selects the mode for the run
+        QVERIFY(w().runCompute());
+        QCOMPARE(w().edt_Qrs->text(), Qcs);
+        QCOMPARE(w().edt_Qrk->text(), Qck);
+        for (QLineEdit* edit : outputs()) {
+            const QString text = edit->text();
+            QVERIFY2(!text.isEmpty(), qPrintable(edit->objectName()));
+            const Shown shown = shownRange(edit);
+            QVERIFY2(shown.first == 0 && shown.last == text.size(),
+                     qPrintable(QString("%1 shows characters %2..%3 of \"%4\"")
+                                    .arg(edit->objectName())
+                                    .arg(shown.first)
+                                    .arg(shown.last)
+                                    .arg(text)));
+            QVERIFY(edit->font().pointSizeF() >= pilecalc::app::kSmallestFigurePoints * layerScale() - 1e-9);
+            QVERIFY(edit->font().pointSizeF() <= 18 * layerScale() + 1e-9);
+        }
+        for (QLineEdit* edit : outputs()) QCOMPARE(edit->toolTip(), edit->text());
+    }
+
+    // Figures that fit keep the design font; a shrunk field grows back when its figure
+    // is blanked or becomes short again.
+    void shortFiguresKeepTheDesignFont() {
+        QVERIFY(w().runCompute());  // the start pile: 3848, 9896, 13744, 7636
+        for (QLineEdit* edit : outputs()) {
+            QCOMPARE(edit->font().pointSizeF(), 18 * layerScale());
+            QCOMPARE(shownRange(edit).first, 0);
+            QCOMPARE(shownRange(edit).last, edit->text().size());
+        }
+        fixture.enterInputs("3000", "5.0d", "200", true, "0.70", "1.80");
+        w().popbox_jingdu->setCurrentIndex(0);
+        QVERIFY(w().runCompute());
+        QVERIFY(w().edt_Qrk->font().pointSizeF() < 18 * layerScale());
+        fixture.enterInputs("1000", "1.0d", "25", true, "0.70", "1.80");  // blanks the outputs
+        QCOMPARE(w().edt_Qrk->text(), QString());
+        QCOMPARE(w().edt_Qrk->toolTip(), QString());
+        QCOMPARE(w().edt_Qrk->font().pointSizeF(), 18 * layerScale());
+        QVERIFY(w().runCompute());
+        QCOMPARE(w().edt_Qrk->text(), QString("13744.47"));
+        QCOMPARE(shownRange(w().edt_Qrk).first, 0);
+        QCOMPARE(shownRange(w().edt_Qrk).last, 8);
+    }
+
+    // A text no font down to the floor can fit keeps the floor and scrolls as before.
+    void neverBelowTheFloor() {
+        w().edt_ra->setText(QString(40, u'8'));
+        QCOMPARE(w().edt_ra->font().pointSizeF(), pilecalc::app::kSmallestFigurePoints * layerScale());
+        QCOMPARE(w().edt_ra->toolTip(), QString(40, u'8'));
+    }
+};
+
+static pilecalc::test::RegisterTest<FigureFitTest> registerFigureFit;
+#include "FigureFitTest.moc"
