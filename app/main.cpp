@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/MainWindow.h"
+#include "app/ToolkitTranslations.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    pilecalc::app::installToolkitTranslations(app);
     MainWindow window;
     window.show();
     return app.exec();

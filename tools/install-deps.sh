@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-zenhei fontconfig
   libc-bin
+  qt6-translations-l10n
 )
 
 missing=()

@@ -11,6 +11,7 @@
 
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
+#include "app/ToolkitTranslations.h"
 #include "platform/DocumentsFolder.h"
 
 namespace {
@@ -31,6 +32,7 @@ void prepare(MainWindow& window) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    pilecalc::app::installToolkitTranslations(app);
     if (argc < 2) {
         std::fputs("usage: pilecalc_screenshots <output folder>\n", stderr);
         return 2;
