@@ -55,6 +55,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     FormCreate();
     wireHandlers();
+    wireKeys();
 }
 
 MainWindow::~MainWindow() { delete aboutWindow; }

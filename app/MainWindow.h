@@ -221,6 +221,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Every layer fills the client area (the layers keep their aspect ratio inside it).
@@ -229,6 +230,7 @@ private:
     void buildOptimisationLayer();
     void buildViewerLayer();
     void wireHandlers();
+    void wireKeys();  // Keys.cpp
     void fillRangesGrid();
 
     // Steps of the compute operation (MainLayer.cpp).
