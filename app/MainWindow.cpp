@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QMessageBox>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProgressBar>
@@ -12,6 +13,7 @@
 #include "app/ScaledLayer.h"
 #include "app/ScreenFit.h"
 #include "platform/Clock.h"
+#include "platform/MessageDialog.h"
 
 using pilecalc::app::ScaledLayer;
 
@@ -99,11 +101,28 @@ void MainWindow::fillRangesGrid() {
 }
 
 void MainWindow::FormClose() {
-    // Nothing is asked and nothing is saved; the about window goes with the main window.
+    // Nothing is saved; the about window goes with the main window.
     if (aboutWindow) aboutWindow->hide();
 }
 
+// Every way of leaving ("退出", the window's close, Alt+F4) comes here. With piles not yet
+// saved the window stays and asks first; only "退出" in that question closes it.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (unsavedTexts != 0 && !m_leaveConfirmed) {
+        event->ignore();
+        if (!m_leaveQuestion) {
+            m_leaveQuestion = pilecalc::platform::askQuestion(
+                this, QStringLiteral("计算结果尚未保存，确定退出吗？"), QStringLiteral("退出"), QStringLiteral("取消"),
+                [this](bool leave) {
+                    if (!leave) return;
+                    m_leaveConfirmed = true;
+                    // After the question has gone: closing from inside its own handler
+                    // would close the window under the dialog that is being finished.
+                    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+                });
+        }
+        return;
+    }
     FormClose();
     event->accept();
 }

@@ -18,6 +18,7 @@
 // Optimisation*.cpp (the optimisation layer).
 
 #include <QDateTime>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -36,6 +37,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -248,6 +250,10 @@ private:
     void resetShareLabels();
     void bringBackCompute();
     void markChecked(QWidget* control, bool passed, const QString& message);
+
+    // Leaving with unsaved piles: the open question, and the user's "退出" to it.
+    QPointer<QMessageBox> m_leaveQuestion;
+    bool m_leaveConfirmed = false;
 
     std::function<QDateTime()> m_clock;
     pilecalc::platform::PermissionService* m_permissions = nullptr;
