@@ -1,6 +1,8 @@
 #include "app/FigureField.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyle>
@@ -60,7 +62,60 @@ private:
     double m_designPoints;
 };
 
+// The message label's counterpart: wraps, then shrinks.
+class MessageFitter final : public QObject {
+public:
+    MessageFitter(QLabel* label, ScaledLayer* layer)
+        : QObject(label), m_label(label), m_layer(layer), m_designPoints(label->font().pointSizeF() / layer->scale()) {
+        label->setWordWrap(true);
+        label->installEventFilter(this);
+        connect(layer, &ScaledLayer::rescaled, this, &MessageFitter::refit);
+        refit();
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        // QLabel has no signal for a new text: the text is fitted when it is painted,
+        // just before the label draws it.
+        if (event->type() == QEvent::Paint || event->type() == QEvent::Show) {
+            if (m_label && m_label->text() != m_fittedText) refit();
+        }
+        return false;
+    }
+
+    void refit() {
+        if (!m_label || !m_layer) return;
+        m_fittedText = m_label->text();
+        if (m_label->toolTip() != m_fittedText) m_label->setToolTip(m_fittedText);
+        const double scale = m_layer->scale();
+        const double floor = kSmallestFigurePoints * scale;
+        double size = m_designPoints * scale;
+        QFont font = m_label->font();
+        font.setPointSizeF(size);
+        const QRectF room = m_label->contentsRect();
+        auto fits = [&](const QFont& f) {
+            const QRectF need = QFontMetricsF(f).boundingRect(QRectF(0, 0, room.width(), 1e6),
+                                                              Qt::TextWordWrap | Qt::AlignLeft, m_fittedText);
+            return need.height() <= room.height() + 0.5 && need.width() <= room.width() + 0.5;
+        };
+        if (!m_fittedText.isEmpty() && room.width() > 0) {
+            while (size > floor && !fits(font)) {
+                size = std::max(floor, size - kStep);
+                font.setPointSizeF(size);
+            }
+        }
+        if (std::abs(m_label->font().pointSizeF() - size) > 1e-6) m_label->setFont(font);
+    }
+
+private:
+    QPointer<QLabel> m_label;
+    QPointer<ScaledLayer> m_layer;
+    double m_designPoints;
+    QString m_fittedText;
+};
+
 }  // namespace
+
+void keepMessageWhole(QLabel* label, ScaledLayer* layer) { new MessageFitter(label, layer); }
 
 double textRoom(const QLineEdit* edit) {
     QStyleOptionFrame option;

@@ -4,6 +4,7 @@
 // than itself to its end, so "1385442.00" would read "385442.00": a field kept whole
 // shrinks its font instead, as little as needed and never below a legible floor, and
 // carries the whole value in its tooltip. The text itself is never touched.
+class QLabel;
 class QLineEdit;
 
 namespace pilecalc::app {
@@ -16,6 +17,11 @@ inline constexpr double kSmallestFigurePoints = 6.0;
 // Keeps `edit` (placed in `layer`) showing its whole text at `designPoints` (in design
 // units, scaled with the layer) or the largest smaller size at which it fits.
 void keepFigureWhole(QLineEdit* edit, ScaledLayer* layer, double designPoints);
+
+// Keeps a message label (placed in `layer`) showing its whole text: a text wider than the
+// label wraps onto further lines, and when those do not fit its height the font shrinks,
+// never below kSmallestFigurePoints. The tooltip holds the whole text as well.
+void keepMessageWhole(QLabel* label, ScaledLayer* layer);
 
 // Width in pixels that a line edit gives its text before it scrolls.
 double textRoom(const QLineEdit* edit);

@@ -127,5 +127,6 @@ void MainWindow::buildMainLayer() {
     img_Logo->setPixmap(drawLogoStrip(QSize(329, 33)));
     lb_shuoming = makeLabel(L, L, "lb_shuoming", QRect(20, 657, 300, 25), QString());
     setFontColour(lb_shuoming, kRed);
+    keepMessageWhole(lb_shuoming, L);
     lb_shuoming->hide();
 }

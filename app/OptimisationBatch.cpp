@@ -22,6 +22,7 @@
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
+#include "app/ScaledLayer.h"
 #include "optimisation/BatchRun.h"
 #include "optimisation/OptimisationMessages.h"
 #include "optimisation/OptimisationRange.h"
@@ -82,10 +83,22 @@ class RunningLayer {
         m_computeText = w.cbt_YHcompute->text();
         w.cbt_YHcompute->setText(QStringLiteral("停止"));
         w.cbt_YHcompute->setEnabled(true);
+        // The progress bar, which otherwise lies below the client area, stands over the
+        // help line while the run computes.
+        m_helpHidden = w.lb_huzhu->isHidden();
+        w.lb_huzhu->hide();
+        w.pb_YH_jingdu->setParent(w.YouHuaFormLayer);
+        w.pb_YH_jingdu->setGeometry(w.YouHuaFormLayer->toPixels(QRect(10, 584, 260, 16)));
+        w.pb_YH_jingdu->show();
+        app::setFontColour(w.lb_YHxingxi, app::kBlack);
         m_running = true;
     }
     ~RunningLayer() {
         m_running = false;
+        m_w.pb_YH_jingdu->hide();
+        m_w.pb_YH_jingdu->setParent(&m_w);
+        m_w.pb_YH_jingdu->setGeometry(20, 704, 280, 10);
+        m_w.lb_huzhu->setVisible(!m_helpHidden);
         m_w.cbt_YHcompute->setText(m_computeText);
         m_w.cbt_YHcompute->setEnabled(m_computeEnabled);
         for (std::size_t i = 0; i < m_controls.size(); ++i) m_controls[i]->setEnabled(m_enabled[i]);
@@ -99,6 +112,7 @@ class RunningLayer {
     std::array<QWidget*, 7> m_controls;
     std::array<bool, 7> m_enabled{};
     bool m_computeEnabled = true;
+    bool m_helpHidden = false;
     QString m_computeText;
 };
 
@@ -168,7 +182,7 @@ void MainWindow::cbt_YHcomputeClick() {
         while (!run.done() && !m_batchStopRequested) {
             const auto now = std::chrono::steady_clock::now();
             if (now - shown >= kProgressEvery) {
-                lb_YHxingxi->setText(qs(progressMessage(run.percentDone(), sep)));
+                lb_YHxingxi->setText(qs(runningMessage(run.percentDone())));
                 pb_YH_jingdu->setValue(static_cast<int>(run.percentDone()));
                 shown = now;
             }

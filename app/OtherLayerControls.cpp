@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "app/ControlKit.h"
+#include "app/FigureField.h"
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "app/MemoFont.h"
@@ -84,6 +85,7 @@ void MainWindow::buildOptimisationLayer() {
     cbt_YHfanhui = makeButton(L, L, "cbt_YHfanhui", QRect(248, 617, 70, 33), text(u"返回"));
     lb_YHxingxi = makeLabel(L, L, "lb_YHxingxi", QRect(8, 660, 313, 25), QString());
     setFontColour(lb_YHxingxi, kBlack);
+    keepMessageWhole(lb_YHxingxi, L);
 }
 
 void MainWindow::buildViewerLayer() {

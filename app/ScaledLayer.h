@@ -24,6 +24,8 @@ public:
     QSize designSize() const { return m_designSize; }
     // Pixels per design unit at the present size.
     double scale() const { return m_scale; }
+    // Pixels, in this layer's coordinates, of a rectangle given in design units.
+    QRect toPixels(const QRect& designRect) const;
     // Where a placed widget sits in design units (empty for widgets not placed here).
     QRect designRect(const QWidget* widget) const;
 

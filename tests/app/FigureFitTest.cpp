@@ -3,6 +3,8 @@
 // What the field shows is read back from the field itself: the character under its left
 // edge must be the first one, not the fourth of a text scrolled to its end.
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QTest>
 
@@ -99,6 +101,38 @@ private slots:
         QCOMPARE(w().edt_Qrk->text(), QString("13744.47"));
         QCOMPARE(shownRange(w().edt_Qrk).first, 0);
         QCOMPARE(shownRange(w().edt_Qrk).last, 8);
+    }
+
+    // Message lines: a text wider than its label wraps, and shrinks when the lines would
+    // not fit its height; the label's own layout is the judge of what fits.
+    void messagesFitTheirLabel_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("refusal of a long run") << "lb_YHxingxi" << "组合数 4294967296 超过上限 2000000，请加大步进值后重新计算";
+        QTest::newRow("saturated refusal")
+            << "lb_YHxingxi" << "组合数 超过 18446744073709551615，上限 2000000，请加大步进值后重新计算";
+        QTest::newRow("stop message") << "lb_YHxingxi" << "运行中止，主界面可查看中止位置、原因";
+        QTest::newRow("short status") << "lb_shuoming" << "较软岩";
+        QTest::newRow("long status") << "lb_shuoming" << "提示：岩石单轴抗压强度标准值偏低，请确认输入的数值是否正确，必要时按土层计算";
+    }
+    void messagesFitTheirLabel() {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        auto* shown = w().findChild<QLabel*>(label);
+        QVERIFY(shown);
+        if (label == "lb_YHxingxi") w().cbt_YouHua->click();
+        shown->show();
+        shown->setText(text);
+        shown->grab();
+        QCOMPARE(shown->text(), text);
+        QCOMPARE(shown->toolTip(), text);
+        QVERIFY(shown->font().pointSizeF() >= pilecalc::app::kSmallestFigurePoints * layerScale() - 1e-9);
+        if (shown->wordWrap()) {
+            QVERIFY2(shown->heightForWidth(shown->width()) <= shown->height(),
+                     qPrintable(QString("needs %1 of %2").arg(shown->heightForWidth(shown->width())).arg(shown->height())));
+        } else {
+            QVERIFY(shown->sizeHint().width() <= shown->width());
+        }
     }
 
     // A text no font down to the floor can fit keeps the floor and scrolls as before.
