@@ -188,6 +188,9 @@ public slots:
     void SaveResultFiles(QObject* sender, const QStringList& permissions,
                          const std::vector<pilecalc::platform::PermissionStatus>& grantResults);
 
+    // A transient notice naming the file a save has just written (SaveNotice.cpp).
+    void announceSaved(const QString& path);
+
     // ---- optimisation layer (app/Optimisation*.cpp) ----
 public slots:
     void Grid1_YouhuaxuanxiangSelectCell(int column, int row);

@@ -124,6 +124,7 @@ void MainWindow::saveOptimisationList() {
             return;
         }
         cbt_YHsave->setEnabled(false);
+        announceSaved(outcome.path);
         return;
     }
 }

@@ -62,4 +62,5 @@ void MainWindow::SaveResultFiles(QObject*, const QStringList&, const std::vector
     }
     unsavedTexts -= book ? 1 : 2;
     cbt_Save->setEnabled(false);
+    announceSaved(outcome.path);
 }
