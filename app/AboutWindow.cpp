@@ -10,7 +10,8 @@
 
 #include "app/ControlKit.h"
 #include "app/FontColour.h"
-#include "app/LogoPicture.h"
+#include "app/FigureField.h"
+#include "app/QrCode.h"
 #include "app/ScaledLayer.h"
 #include "app/ScreenFit.h"
 #include "platform/Shell.h"
@@ -67,7 +68,9 @@ QString AboutWindow::updateAddress() { return QStringLiteral(PILECALC_UPDATE_URL
 QString AboutWindow::organisationText() { return QStringLiteral("(嵌岩桩计算程序开发组)"); }
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // A popup: it goes away with Esc, its "关闭" or a click anywhere outside it, and a
+    // click on the main window then reaches the control under it.
+    : QWidget(parent, Qt::Popup),
       m_opener(&pilecalc::platform::openAddress) {
     setObjectName(QStringLiteral("AboutWindow"));
     setWindowTitle(QStringLiteral("关于"));
@@ -103,15 +106,20 @@ AboutWindow::AboutWindow(QWidget* parent)
     cbt_update->setObjectName(QStringLiteral("cbt_update"));
     setFontSize(cbt_update, 10);
     L->place(cbt_update, QRect(216, 156, 20, 40));
+    setCornerRadius(L, cbt_update, 5);
     lb_lianxi = makeLabel(L, L, "lb_lianxi", QRect(32, 176, 50, 25), QStringLiteral("邮箱："));
     lb_lianxiUr = makeLabel(L, L, "lb_lianxiUr", QRect(70, 176, 146, 25), mailAddress());
     setFontColour(lb_lianxiUr, kBlue);
     ImageQQ = makeLabel(L, L, "ImageQQ", QRect(72, 212, 100, 100), QString());
     ImageQQ->setScaledContents(true);
-    ImageQQ->setPixmap(drawContactPicture(QSize(168, 168)));
+    // A code a phone can read: it opens the web address shown above it.
+    ImageQQ->setPixmap(QPixmap::fromImage(drawQrCode(websiteAddress(), 168)));
     // The window has no title-bar buttons; this is the way to put it away.
     cbt_close = makeButton(L, L, "cbt_close", QRect(188, 286, 56, 26), QStringLiteral("关闭"));
+    setCornerRadius(L, cbt_close, 5);
 
+    // An address longer than its place shrinks rather than running under "更新".
+    for (QLabel* link : {lb_wangzhi, lb_lianxiUr}) keepLineWhole(link, L);
     for (QLabel* link : {lb_wangzhi, lb_lianxiUr, lb_danwei}) {
         link->setMouseTracking(true);
         link->setCursor(Qt::PointingHandCursor);

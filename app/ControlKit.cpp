@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <limits>
 
 #include "app/ScaledLayer.h"
@@ -35,7 +36,25 @@ QPushButton* makeButton(ScaledLayer* layer, QWidget* parent, const char* name, Q
     auto* button = named(new QPushButton(text, parent), layer, name, place);
     button->setToolTip(hint);
     button->setAutoDefault(false);
+    setCornerRadius(layer, button, 10);
     return button;
+}
+
+void setCornerRadius(ScaledLayer* layer, QPushButton* button, double designRadius) {
+    const bool first = !button->property("cornerRadius").isValid();
+    button->setProperty("cornerRadius", designRadius);
+    const auto apply = [layer, button] {
+        const double radius = button->property("cornerRadius").toDouble() * layer->scale();
+        // A style sheet draws the rounded corners; every colour still comes from the
+        // button's palette, so a red "★" stays red and a disabled button looks disabled.
+        button->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid palette(dark); border-radius: %1px;"
+                                             " background-color: palette(button); padding: 0px; }"
+                                             "QPushButton:hover { background-color: palette(light); }"
+                                             "QPushButton:pressed { background-color: palette(mid); }")
+                                  .arg(std::max(1.0, radius), 0, 'f', 1));
+    };
+    apply();
+    if (first) QObject::connect(layer, &ScaledLayer::rescaled, button, apply);
 }
 
 QGroupBox* makeGroupBox(ScaledLayer* layer, QWidget* parent, const char* name, QRect place, const QString& title) {

@@ -65,9 +65,13 @@ private:
 // The message label's counterpart: wraps, then shrinks.
 class MessageFitter final : public QObject {
 public:
-    MessageFitter(QLabel* label, ScaledLayer* layer)
-        : QObject(label), m_label(label), m_layer(layer), m_designPoints(label->font().pointSizeF() / layer->scale()) {
-        label->setWordWrap(true);
+    MessageFitter(QLabel* label, ScaledLayer* layer, bool wrap)
+        : QObject(label),
+          m_label(label),
+          m_layer(layer),
+          m_designPoints(label->font().pointSizeF() / layer->scale()),
+          m_wrap(wrap) {
+        label->setWordWrap(wrap);
         label->installEventFilter(this);
         connect(layer, &ScaledLayer::rescaled, this, &MessageFitter::refit);
         refit();
@@ -93,8 +97,8 @@ public:
         font.setPointSizeF(size);
         const QRectF room = m_label->contentsRect();
         auto fits = [&](const QFont& f) {
-            const QRectF need = QFontMetricsF(f).boundingRect(QRectF(0, 0, room.width(), 1e6),
-                                                              Qt::TextWordWrap | Qt::AlignLeft, m_fittedText);
+            const QRectF need = QFontMetricsF(f).boundingRect(
+                QRectF(0, 0, room.width(), 1e6), (m_wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft, m_fittedText);
             return need.height() <= room.height() + 0.5 && need.width() <= room.width() + 0.5;
         };
         if (!m_fittedText.isEmpty() && room.width() > 0) {
@@ -110,12 +114,14 @@ private:
     QPointer<QLabel> m_label;
     QPointer<ScaledLayer> m_layer;
     double m_designPoints;
+    bool m_wrap;
     QString m_fittedText;
 };
 
 }  // namespace
 
-void keepMessageWhole(QLabel* label, ScaledLayer* layer) { new MessageFitter(label, layer); }
+void keepMessageWhole(QLabel* label, ScaledLayer* layer) { new MessageFitter(label, layer, true); }
+void keepLineWhole(QLabel* label, ScaledLayer* layer) { new MessageFitter(label, layer, false); }
 
 double textRoom(const QLineEdit* edit) {
     QStyleOptionFrame option;

@@ -23,6 +23,9 @@ void keepFigureWhole(QLineEdit* edit, ScaledLayer* layer, double designPoints);
 // never below kSmallestFigurePoints. The tooltip holds the whole text as well.
 void keepMessageWhole(QLabel* label, ScaledLayer* layer);
 
+// The same for a one-line label such as an address, which shrinks without wrapping.
+void keepLineWhole(QLabel* label, ScaledLayer* layer);
+
 // Width in pixels that a line edit gives its text before it scrolls.
 double textRoom(const QLineEdit* edit);
 

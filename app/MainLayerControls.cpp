@@ -55,6 +55,7 @@ void MainWindow::buildMainLayer() {
     lb_cxm->setAlignment(Qt::AlignCenter);
     condense(lb_cxm, 82);  // eight ideographs at 24 pt in a 209-unit place
     cbt_CopyRight = makeButton(L, L, "cbt_CopyRight", QRect(296, 6, 21, 21), mainText(u"©"), mainText(u"版权信息"));
+    setCornerRadius(L, cbt_CopyRight, 3);
 
     // ---- inputs ----
     gpb_srcs = makeGroupBox(L, L, "gpb_srcs", QRect(4, 72, 322, 220), mainText(u"输入参数"));
@@ -87,6 +88,7 @@ void MainWindow::buildMainLayer() {
     gpb_scjg = makeGroupBox(L, L, "gpb_scjg", QRect(4, 296, 322, 310), mainText(u"输出结果"));
     QWidget* out = gpb_scjg;
     cbt_JingDu = makeButton(L, out, "cbt_JingDu", QRect(284, 10, 21, 21), mainText(u"≈"), mainText(u"调整精度"));
+    setCornerRadius(L, cbt_JingDu, 3);
     lb_kesais = makeLabel(L, out, "lb_kesais", QRect(8, 33, 212, 33), mainText(u"嵌岩段侧阻力计算系数 ζs"));
     edt_kesais = makeOutput(L, out, "edt_kesais", 31);
     lb_kesaip = makeLabel(L, out, "lb_kesaip", QRect(8, 68, 212, 33), mainText(u"嵌岩段端阻力计算系数 ζp"));

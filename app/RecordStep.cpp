@@ -30,6 +30,7 @@ void MainWindow::recordPile(const PileCase& pile, const PileResult& result, Prec
     app::showLines(meo_jisuanjieguo_Xls, tableLines, pileCount == 1 ? 0 : tableKept);
     app::moveCaretHome(meo_jisuanjieguo_Xls);
     app::showLines(meo_jisuanjieguo_Doc, bookLines, pileCount == 1 ? 0 : bookKept);
+    if (pileCount >= 2) app::moveCaretHome(meo_jisuanjieguo_Doc);
 
     cbt_View->show();
     cbt_compute->hide();

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "app/FontTrackBar.h"
 #include "app/MainWindow.h"
 #include "app/MemoSync.h"
 #include "app/ScaledLayer.h"
@@ -54,7 +55,10 @@ void MainWindow::cbt_PageBookClick() {
 }
 
 void MainWindow::tcb_meoFontSizeChange() {
-    const double size = tcb_meoFontSize->value() * JieGuo_DocLayer->scale();
+    // The track bar is continuous: its exact value may lie between whole points.
+    const auto* track = qobject_cast<const pilecalc::app::FontTrackBar*>(tcb_meoFontSize);
+    const double points = track ? track->exactValue() : tcb_meoFontSize->value();
+    const double size = points * JieGuo_DocLayer->scale();
     setMemoFontSize(meo_jisuanjieguo_Xls, size);
     setMemoFontSize(meo_jisuanjieguo_Doc, size);
 }

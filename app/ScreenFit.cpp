@@ -19,6 +19,8 @@ QScreen* screenOf(const QWidget* window) {
 }
 
 QMargins frameOf(const QWidget* window) {
+    // A popup has no frame, whatever a platform plug-in may report for it.
+    if (window->windowType() == Qt::Popup || window->windowFlags().testFlag(Qt::FramelessWindowHint)) return {};
     if (const QWindow* handle = window->windowHandle(); handle && window->isVisible()) return handle->frameMargins();
     return {};
 }

@@ -10,6 +10,7 @@ packages=(
   fonts-wqy-zenhei fontconfig
   libc-bin
   qt6-translations-l10n
+  libqrencode-dev
 )
 
 missing=()

@@ -33,7 +33,8 @@ void verifyFitted(QWidget* window, QSize design) {
              qPrintable("not centred across: " + rectText(frame) + " in " + rectText(available)));
     QVERIFY2(std::abs((frame.top() - available.top()) - (available.bottom() - frame.bottom())) <= 1,
              qPrintable("not centred down: " + rectText(frame) + " in " + rectText(available)));
-    const QMargins margins = window->windowHandle()->frameMargins();
+    const QMargins margins =
+        window->windowType() == Qt::Popup ? QMargins() : window->windowHandle()->frameMargins();
     const double expected = pilecalc::app::fittingScale(design, margins, available);
     QCOMPARE(window->width(), static_cast<int>(std::floor(design.width() * expected)));
     QCOMPARE(window->height(), static_cast<int>(std::floor(design.height() * expected)));
