@@ -35,6 +35,8 @@ bench: build
 screenshots: build
 	@mkdir -p $(BUILD_DIR)/screenshots
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/pilecalc_screenshots $(BUILD_DIR)/screenshots
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BUILD_DIR)/app/pilecalc_screenshots $(BUILD_DIR)/screenshots _150
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/app/pilecalc_screenshots $(BUILD_DIR)/screenshots _200
 
 clean:
 	rm -rf $(BUILD_DIR)

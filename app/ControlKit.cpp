@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "app/ScaledLayer.h"
@@ -42,9 +43,18 @@ QPushButton* makeButton(ScaledLayer* layer, QWidget* parent, const char* name, Q
 
 void setCornerRadius(ScaledLayer* layer, QPushButton* button, double designRadius) {
     const bool first = !button->property("cornerRadius").isValid();
+    // A style sheet pins the font it finds; made the button's own, the font keeps being
+    // scaled with the layer like every other control's.
+    if (first && !button->testAttribute(Qt::WA_SetFont)) {
+        QFont own = button->font();
+        own.setPointSizeF(own.pointSizeF());  // marks the size as the button's own
+        button->setFont(own);
+    }
     button->setProperty("cornerRadius", designRadius);
     const auto apply = [layer, button] {
-        const double radius = button->property("cornerRadius").toDouble() * layer->scale();
+        // A radius above half the side would make Qt drop the rounding altogether.
+        const double half = std::floor(std::min(button->width(), button->height()) / 2.0);
+        const double radius = std::min(button->property("cornerRadius").toDouble() * layer->scale(), half);
         // A style sheet draws the rounded corners; every colour still comes from the
         // button's palette, so a red "★" stays red and a disabled button looks disabled.
         button->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid palette(dark); border-radius: %1px;"

@@ -120,6 +120,31 @@ private slots:
         }
     }
 
+    // Fonts shrink with the layout, the buttons' (which carry a style sheet for their
+    // corners) as much as the labels'.
+    void fontsScaleWithTheLayout() {
+        MainWindow& win = w();
+        win.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&win));
+        QTest::qWait(20);
+        win.cbt_computeClick();
+        win.cbt_ViewClick();  // a layer lays itself out when it is first shown
+        win.cbt_ExitClick();
+        win.cbt_YouHuaClick();
+        win.cbt_YHfanhuiClick();
+        const double scale = win.MainFormLayer->scale();
+        for (QPushButton* button : {win.cbt_View, win.cbt_tuichu, win.cbt_CopyRight, win.cbt_Exit, win.cbt_YHfanhui}) {
+            QWidget* layer = button->parentWidget();
+            while (!qobject_cast<ScaledLayer*>(layer)) layer = layer->parentWidget();
+            const double base = layer->font().pointSizeF();  // the default size, scaled
+            QVERIFY2(std::abs(button->font().pointSizeF() - base) < 1e-6,
+                     qPrintable(button->objectName() + ": " + QString::number(button->font().pointSizeF()) + " vs " +
+                                QString::number(base)));
+        }
+        QVERIFY(std::abs(win.cbt_YouHua->font().pointSizeF() - 14 * scale) < 1e-6);
+        QVERIFY(std::abs(win.lb_cxm->font().pointSizeF() - 24 * scale) < 1e-6);
+    }
+
     void aboutWindowInsideTheScreen() {
         w().cbt_CopyRight->click();
         AboutWindow* about = w().aboutWindow;
