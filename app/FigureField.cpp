@@ -89,7 +89,6 @@ public:
     void refit() {
         if (!m_label || !m_layer) return;
         m_fittedText = m_label->text();
-        if (m_label->toolTip() != m_fittedText) m_label->setToolTip(m_fittedText);
         const double scale = m_layer->scale();
         const double floor = kSmallestFigurePoints * scale;
         double size = m_designPoints * scale;

@@ -20,7 +20,7 @@ void keepFigureWhole(QLineEdit* edit, ScaledLayer* layer, double designPoints);
 
 // Keeps a message label (placed in `layer`) showing its whole text: a text wider than the
 // label wraps onto further lines, and when those do not fit its height the font shrinks,
-// never below kSmallestFigurePoints. The tooltip holds the whole text as well.
+// never below kSmallestFigurePoints.
 void keepMessageWhole(QLabel* label, ScaledLayer* layer);
 
 // The same for a one-line label such as an address, which shrinks without wrapping.
