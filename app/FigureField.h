@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Output fields that always show their whole figure. A line edit scrolls a text wider

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The font-size track bar of the results viewer. A slider moves in whole steps; this one

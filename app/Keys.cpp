@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys people expect: Return in an input computes, Esc steps back out of the
 // optimisation layer and the results viewer, Ctrl+S saves where a save button is enabled.
 // Each key runs the handler of the button it stands for, exactly as a click does, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the controls of the main layer: the inputs, the outputs and the bottom strip.
 #include <QCheckBox>
 #include <QComboBox>

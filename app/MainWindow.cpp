@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window itself: construction, creation handler, movement between layers, exit.
 #include "app/MainWindow.h"
 
@@ -60,7 +61,18 @@ MainWindow::MainWindow(QWidget* parent)
     wireKeys();
 }
 
-MainWindow::~MainWindow() { delete aboutWindow; }
+MainWindow::~MainWindow() {
+    // The children outlive this destructor by a moment: ~QWidget deletes them after
+    // the MainWindow part is gone. An open cell editor commits when it loses focus
+    // there, and any handler it reached would run on a half-destroyed window, so
+    // every path from a child back into this window is cut first.
+    if (Grid1_Youhuaxuanxiang) {
+        if (auto* delegate = qobject_cast<pilecalc::app::RangesGridDelegate*>(Grid1_Youhuaxuanxiang->itemDelegate()))
+            delegate->detach();
+    }
+    for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+    delete m_aboutWindow;
+}
 
 void MainWindow::setClockForTesting(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
@@ -69,11 +81,9 @@ void MainWindow::setPermissionServiceForTesting(pilecalc::platform::PermissionSe
 }
 
 void MainWindow::FormCreate() {
-    pileCount = 0;
-    unsavedTexts = 0;
-    optimisationMode = 0;
-    dOrder = 0;
-    QcdOrder = 0;
+    m_run = {};
+    m_optimisationMode = pilecalc::app::OptimisationMode::Off;
+    m_sort = {};
     fillRangesGrid();
     createOptimisationLists();
 }
@@ -102,13 +112,13 @@ void MainWindow::fillRangesGrid() {
 
 void MainWindow::FormClose() {
     // Nothing is saved; the about window goes with the main window.
-    if (aboutWindow) aboutWindow->hide();
+    if (m_aboutWindow) m_aboutWindow->hide();
 }
 
 // Every way of leaving ("退出", the window's close, Alt+F4) comes here. With piles not yet
 // saved the window stays and asks first; only "退出" in that question closes it.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (unsavedTexts != 0 && !m_leaveConfirmed) {
+    if (unsavedTexts() != 0 && !m_leaveConfirmed) {
         event->ignore();
         if (!m_leaveQuestion) {
             m_leaveQuestion = pilecalc::platform::askQuestion(
@@ -151,18 +161,20 @@ void MainWindow::cbt_tuichuClick() { close(); }
 void MainWindow::cbt_YouHuaClick() {
     MainFormLayer->hide();
     YouHuaFormLayer->show();
-    optimisationMode = 1;
+    m_optimisationMode = pilecalc::app::OptimisationMode::On;
 }
 
 void MainWindow::cbt_YHfanhuiClick() {
     MainFormLayer->show();
     YouHuaFormLayer->hide();
-    optimisationMode = 0;
+    m_optimisationMode = pilecalc::app::OptimisationMode::Off;
 }
 
 void MainWindow::cbt_CopyRightClick() {
-    if (!aboutWindow) aboutWindow = new AboutWindow();  // owned by nobody, kept for the run
-    const bool alreadyShown = aboutWindow->isVisible();
-    aboutWindow->show();
-    if (alreadyShown) aboutWindow->raise();  // behind the main window: bring it forward
+    // Parentless, so it is a window of its own; kept for the run and deleted with the
+    // main window.
+    if (!m_aboutWindow) m_aboutWindow = new AboutWindow();
+    const bool alreadyShown = m_aboutWindow->isVisible();
+    m_aboutWindow->show();
+    if (alreadyShown) m_aboutWindow->raise();  // behind the main window: bring it forward
 }

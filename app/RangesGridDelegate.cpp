@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RangesGridDelegate.h"
 
 #include <QTableWidget>
@@ -10,6 +11,11 @@ RangesGridDelegate::RangesGridDelegate(EditAccepted onAccepted, QObject* parent)
 void RangesGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
     QStyledItemDelegate::setModelData(editor, model, index);
     if (m_onAccepted && index.isValid()) m_onAccepted(index.column(), index.row());
+}
+
+QString rangesCellText(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
 }
 
 void RangesGridItem::setData(int role, const QVariant& value) {

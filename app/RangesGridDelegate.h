@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Item delegate of the ranges grid. An edit that the user accepts reports its cell
@@ -5,6 +6,7 @@
 // one the cell already held: accepting an edit is what re-enables "计算" or "筛选",
 // whether or not the value changed. An edit cancelled with Esc stores nothing and
 // reports nothing.
+#include <QString>
 #include <QStyledItemDelegate>
 #include <QTableWidgetItem>
 #include <functional>
@@ -19,6 +21,10 @@ class RangesGridDelegate final : public QStyledItemDelegate {
 
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
+    // Stops reporting: an editor that commits while its window is being torn down
+    // must not reach a window that is already half destroyed.
+    void detach() { m_onAccepted = nullptr; }
+
   private:
     EditAccepted m_onAccepted;
 };
@@ -32,6 +38,9 @@ class RangesGridItem final : public QTableWidgetItem {
     QTableWidgetItem* clone() const override { return new RangesGridItem(*this); }
     void setData(int role, const QVariant& value) override;
 };
+
+// The text of a cell of the ranges grid; a cell without an item reads as empty.
+QString rangesCellText(const QTableWidget* grid, int row, int column);
 
 // The cells of the ranges grid that take edits: rows 0 to 2 (d, hr, frk) in the minimum,
 // maximum and step columns, and the Qcd bounds of row 4 (minimum and maximum).

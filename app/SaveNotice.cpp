@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // After a save the user learns where the file went: a short-lived line over the bottom of
 // the text or list just saved names the full path. It asks nothing and blocks nothing,
 // and it leaves the layer's own status texts alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Fitting a fixed-size top-level window to the screen it opens on. The window's layout is

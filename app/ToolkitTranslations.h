@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window speaks Chinese, and so must the toolkit's own texts: the buttons of message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Texts that the optimisation layer shows in its status line lb_YHxingxi.
@@ -47,5 +48,8 @@ std::u16string combinationLimitMessage(std::uint64_t combinations, char16_t deci
 // The conversion error of a cell that is not a number:
 // "'abc' is not a valid floating point value".
 std::u16string notAFloatMessage(std::u16string_view text);
+
+// A user's text as a message quotes it: at most 100 characters, then "…".
+std::u16string quotedText(std::u16string_view text);
 
 }  // namespace pilecalc

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the window's screens to PNG files: pilecalc_screenshots <output folder>.
 // Runs on any Qt platform, offscreen included; the clock is fixed so the pictures are
 // the same on every run.
@@ -13,6 +14,7 @@
 #include "app/MainWindow.h"
 #include "app/ToolkitTranslations.h"
 #include "platform/DocumentsFolder.h"
+#include "support/WindowControls.h"
 
 namespace {
 
@@ -25,10 +27,10 @@ bool save(QWidget* widget, const QDir& folder, const QString& name) {
 
 // The pile whose figures are widest: Qcs 1385442.00 and Qck 1504195.00 in two decimals.
 void bigPile(MainWindow& window) {
-    window.cbe_dd->setEditText(QStringLiteral("3000"));
-    window.cbe_hr->setEditText(QStringLiteral("5.0d"));
-    window.edt_frk->setText(QStringLiteral("200"));
-    window.popbox_jingdu->setCurrentIndex(0);
+    ui(window).cbe_dd->setEditText(QStringLiteral("3000"));
+    ui(window).cbe_hr->setEditText(QStringLiteral("5.0d"));
+    ui(window).edt_frk->setText(QStringLiteral("200"));
+    ui(window).popbox_jingdu->setCurrentIndex(0);
     window.cbt_computeClick();
 }
 
@@ -69,9 +71,9 @@ int main(int argc, char* argv[]) {
         window.cbt_YHcomputeClick();
         ok &= save(&window, folder, "optimisation_run" + suffix + ".png");
         window.cbt_CopyRightClick();
-        window.aboutWindow->setAddressOpenerForTesting([](const QString&) {});
+        window.aboutWindow()->setAddressOpenerForTesting([](const QString&) {});
         QApplication::processEvents();
-        ok &= save(window.aboutWindow, folder, "about" + suffix + ".png");
+        ok &= save(window.aboutWindow(), folder, "about" + suffix + ".png");
         return ok ? 0 : 1;
     }
 
@@ -89,10 +91,10 @@ int main(int argc, char* argv[]) {
         ok &= save(&window, folder, QStringLiteral("main_computed.png"));
         window.cbt_JingDuClick();
         ok &= save(&window, folder, QStringLiteral("main_precision_list.png"));
-        window.popbox_jingdu->setCurrentIndex(0);  // two decimals: the widest figures
+        ui(window).popbox_jingdu->setCurrentIndex(0);  // two decimals: the widest figures
         ok &= save(&window, folder, QStringLiteral("main_two_decimals.png"));
-        window.edt_frk->setText(QStringLiteral("5"));
-        window.cbe_Gamacr->setEditText(QStringLiteral("1"));
+        ui(window).edt_frk->setText(QStringLiteral("5"));
+        ui(window).cbe_Gamacr->setEditText(QStringLiteral("1"));
         window.cbt_computeClick();
         ok &= save(&window, folder, QStringLiteral("main_failed_check.png"));
     }
@@ -100,18 +102,18 @@ int main(int argc, char* argv[]) {
         MainWindow window;
         prepare(window);
         window.cbt_computeClick();
-        window.cbe_dd->setEditText(QStringLiteral("1200"));
-        window.cbe_hr->setEditText(QStringLiteral("3000"));
-        window.edt_frk->setText(QStringLiteral("40"));
-        window.ckb_zhongfenghua->setChecked(false);
-        window.cbe_Gamacr->setEditText(QStringLiteral("1.75"));
+        ui(window).cbe_dd->setEditText(QStringLiteral("1200"));
+        ui(window).cbe_hr->setEditText(QStringLiteral("3000"));
+        ui(window).edt_frk->setText(QStringLiteral("40"));
+        ui(window).ckb_zhongfenghua->setChecked(false);
+        ui(window).cbe_Gamacr->setEditText(QStringLiteral("1.75"));
         window.cbt_computeClick();
-        window.cbe_dd->setEditText(QStringLiteral("1000"));
-        window.cbe_hr->setEditText(QStringLiteral("6000"));
-        window.edt_frk->setText(QStringLiteral("80"));
-        window.ckb_zhongfenghua->setChecked(true);
-        window.cbe_zhongfenghua->setEditText(QStringLiteral("0.75"));
-        window.cbe_Gamacr->setEditText(QStringLiteral("1.70"));
+        ui(window).cbe_dd->setEditText(QStringLiteral("1000"));
+        ui(window).cbe_hr->setEditText(QStringLiteral("6000"));
+        ui(window).edt_frk->setText(QStringLiteral("80"));
+        ui(window).ckb_zhongfenghua->setChecked(true);
+        ui(window).cbe_zhongfenghua->setEditText(QStringLiteral("0.75"));
+        ui(window).cbe_Gamacr->setEditText(QStringLiteral("1.70"));
         window.cbt_computeClick();
         window.cbt_ViewClick();
         ok &= save(&window, folder, QStringLiteral("viewer_book.png"));
@@ -124,8 +126,8 @@ int main(int argc, char* argv[]) {
         window.cbt_YouHuaClick();
         ok &= save(&window, folder, QStringLiteral("optimisation_start.png"));
         window.cbt_CopyRightClick();
-        window.aboutWindow->setAddressOpenerForTesting([](const QString&) {});
-        ok &= save(window.aboutWindow, folder, QStringLiteral("about.png"));
+        window.aboutWindow()->setAddressOpenerForTesting([](const QString&) {});
+        ok &= save(window.aboutWindow(), folder, QStringLiteral("about.png"));
     }
     {
         MainWindow window;

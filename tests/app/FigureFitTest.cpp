@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every figure whole: an output field that cannot show its text at the design font shrinks
 // its font until the whole text shows, never below 6 pt, and its tooltip holds the value.
 // What the field shows is read back from the field itself: the character under its left
@@ -33,9 +34,9 @@ class FigureFitTest : public QObject {
     PILECALC_WINDOW_FIXTURE
 
     QList<QLineEdit*> outputs() {
-        return {w().edt_kesais, w().edt_kesaip, w().edt_Qrs, w().edt_Qrp, w().edt_Qrk, w().edt_ra};
+        return {ui(w()).edt_kesais, ui(w()).edt_kesaip, ui(w()).edt_Qrs, ui(w()).edt_Qrp, ui(w()).edt_Qrk, ui(w()).edt_ra};
     }
-    double layerScale() { return w().MainFormLayer->scale(); }
+    double layerScale() { return ui(w()).MainFormLayer->scale(); }
 
 private slots:
     void init() {
@@ -60,10 +61,10 @@ private slots:
         QFETCH(QString, Qcs);
         QFETCH(QString, Qck);
         fixture.enterInputs("3000", "5.0d", "200", true, "0.70", "1.80");
-        w().popbox_jingdu->setCurrentIndex(mode);  // hidden: selects the mode for the run
+        ui(w()).popbox_jingdu->setCurrentIndex(mode);  // hidden: selects the mode for the run
         QVERIFY(w().runCompute());
-        QCOMPARE(w().edt_Qrs->text(), Qcs);
-        QCOMPARE(w().edt_Qrk->text(), Qck);
+        QCOMPARE(ui(w()).edt_Qrs->text(), Qcs);
+        QCOMPARE(ui(w()).edt_Qrk->text(), Qck);
         for (QLineEdit* edit : outputs()) {
             const QString text = edit->text();
             QVERIFY2(!text.isEmpty(), qPrintable(edit->objectName()));
@@ -90,17 +91,17 @@ private slots:
             QCOMPARE(shownRange(edit).last, edit->text().size());
         }
         fixture.enterInputs("3000", "5.0d", "200", true, "0.70", "1.80");
-        w().popbox_jingdu->setCurrentIndex(0);
+        ui(w()).popbox_jingdu->setCurrentIndex(0);
         QVERIFY(w().runCompute());
-        QVERIFY(w().edt_Qrk->font().pointSizeF() < 18 * layerScale());
+        QVERIFY(ui(w()).edt_Qrk->font().pointSizeF() < 18 * layerScale());
         fixture.enterInputs("1000", "1.0d", "25", true, "0.70", "1.80");  // blanks the outputs
-        QCOMPARE(w().edt_Qrk->text(), QString());
-        QCOMPARE(w().edt_Qrk->toolTip(), QString());
-        QCOMPARE(w().edt_Qrk->font().pointSizeF(), 18 * layerScale());
+        QCOMPARE(ui(w()).edt_Qrk->text(), QString());
+        QCOMPARE(ui(w()).edt_Qrk->toolTip(), QString());
+        QCOMPARE(ui(w()).edt_Qrk->font().pointSizeF(), 18 * layerScale());
         QVERIFY(w().runCompute());
-        QCOMPARE(w().edt_Qrk->text(), QString("13744.47"));
-        QCOMPARE(shownRange(w().edt_Qrk).first, 0);
-        QCOMPARE(shownRange(w().edt_Qrk).last, 8);
+        QCOMPARE(ui(w()).edt_Qrk->text(), QString("13744.47"));
+        QCOMPARE(shownRange(ui(w()).edt_Qrk).first, 0);
+        QCOMPARE(shownRange(ui(w()).edt_Qrk).last, 8);
     }
 
     // Message lines: a text wider than its label wraps, and shrinks when the lines would
@@ -120,7 +121,7 @@ private slots:
         QFETCH(QString, text);
         auto* shown = w().findChild<QLabel*>(label);
         QVERIFY(shown);
-        if (label == "lb_YHxingxi") w().cbt_YouHua->click();
+        if (label == "lb_YHxingxi") ui(w()).cbt_YouHua->click();
         shown->show();
         shown->setText(text);
         shown->grab();
@@ -137,9 +138,9 @@ private slots:
 
     // A text no font down to the floor can fit keeps the floor and scrolls as before.
     void neverBelowTheFloor() {
-        w().edt_ra->setText(QString(40, u'8'));
-        QCOMPARE(w().edt_ra->font().pointSizeF(), pilecalc::app::kSmallestFigurePoints * layerScale());
-        QCOMPARE(w().edt_ra->toolTip(), QString(40, u'8'));
+        ui(w()).edt_ra->setText(QString(40, u'8'));
+        QCOMPARE(ui(w()).edt_ra->font().pointSizeF(), pilecalc::app::kSmallestFigurePoints * layerScale());
+        QCOMPARE(ui(w()).edt_ra->toolTip(), QString(40, u'8'));
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finish of the window as designed: the book's caret at the start after each record
 // step, corner radii 3 / 10 / 5, the about window a popup with a readable QR code of its
 // web address and an address that is not clipped, and a continuous font track bar.
@@ -28,17 +29,17 @@ private slots:
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
     void recordStepPutsBothCaretsAtTheStart() {
-        w().cbt_compute->click();
-        for (QPlainTextEdit* memo : {w().meo_jisuanjieguo_Doc, w().meo_jisuanjieguo_Xls}) {
+        ui(w()).cbt_compute->click();
+        for (QPlainTextEdit* memo : {ui(w()).meo_jisuanjieguo_Doc, ui(w()).meo_jisuanjieguo_Xls}) {
             QTextCursor end = memo->textCursor();
             end.movePosition(QTextCursor::End);
             memo->setTextCursor(end);  // the reader left the caret at the end
         }
-        w().edt_frk->setText("30");
-        w().cbt_compute->click();
-        QCOMPARE(w().pileCount, 2);
-        QCOMPARE(w().meo_jisuanjieguo_Doc->textCursor().position(), 0);
-        QCOMPARE(w().meo_jisuanjieguo_Xls->textCursor().position(), 0);
+        ui(w()).edt_frk->setText("30");
+        ui(w()).cbt_compute->click();
+        QCOMPARE(w().pileCount(), 2);
+        QCOMPARE(ui(w()).meo_jisuanjieguo_Doc->textCursor().position(), 0);
+        QCOMPARE(ui(w()).meo_jisuanjieguo_Xls->textCursor().position(), 0);
     }
 
     void buttonsHaveTheirDesignedCorners_data() {
@@ -58,8 +59,8 @@ private slots:
         QFETCH(double, radius);
         QWidget* top = &w();
         if (button == "cbt_update") {
-            w().cbt_CopyRight->click();
-            top = w().aboutWindow;
+            ui(w()).cbt_CopyRight->click();
+            top = w().aboutWindow();
         }
         auto* found = top->findChild<QPushButton*>(button);
         QVERIFY(found);
@@ -79,24 +80,24 @@ private slots:
         const QColor corner = face.pixelColor(0, 0);
         QVERIFY2(std::abs(corner.lightness() - edge.lightness()) > 40,
                  qPrintable(QString("corner %1, edge %2").arg(corner.name(), edge.name())));
-        if (w().aboutWindow) w().aboutWindow->hide();
+        if (w().aboutWindow()) w().aboutWindow()->hide();
     }
 
     void aboutWindowIsAPopupThatEscCloses() {
-        w().cbt_CopyRight->click();
-        AboutWindow* about = w().aboutWindow;
+        ui(w()).cbt_CopyRight->click();
+        AboutWindow* about = w().aboutWindow();
         QCOMPARE(about->windowType(), Qt::Popup);
         QVERIFY(about->isVisible());
         QTest::keyClick(about, Qt::Key_Escape);
         QVERIFY(!about->isVisible());
-        QCOMPARE(w().aboutWindow, about);  // hidden, not destroyed
+        QCOMPARE(w().aboutWindow(), about);  // hidden, not destroyed
     }
 
     // The picture is the QR code of the configured address, module for module, with its
     // quiet zone: what a phone reads is that address.
     void qrCodeCarriesTheWebAddress() {
-        w().cbt_CopyRight->click();
-        AboutWindow* about = w().aboutWindow;
+        ui(w()).cbt_CopyRight->click();
+        AboutWindow* about = w().aboutWindow();
         const QImage picture = about->ImageQQ->pixmap().toImage();
         QCOMPARE(picture.size(), QSize(168, 168));
         const pilecalc::app::QrModules code = pilecalc::app::encodeQr(AboutWindow::websiteAddress());
@@ -123,8 +124,8 @@ private slots:
     }
 
     void webAddressIsNotClipped() {
-        w().cbt_CopyRight->click();
-        AboutWindow* about = w().aboutWindow;
+        ui(w()).cbt_CopyRight->click();
+        AboutWindow* about = w().aboutWindow();
         for (QLabel* link : {about->lb_wangzhi, about->lb_lianxiUr}) {
             link->grab();
             QVERIFY2(link->sizeHint().width() <= link->width(),
@@ -136,11 +137,11 @@ private slots:
     }
 
     void trackBarIsContinuous() {
-        w().cbt_compute->click();
-        w().cbt_View->click();
+        ui(w()).cbt_compute->click();
+        ui(w()).cbt_View->click();
         w().show();
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
-        auto* track = qobject_cast<pilecalc::app::FontTrackBar*>(w().tcb_meoFontSize);
+        auto* track = qobject_cast<pilecalc::app::FontTrackBar*>(ui(w()).tcb_meoFontSize);
         QVERIFY(track);
         QStyleOptionSlider option;
         option.initFrom(track);
@@ -160,15 +161,15 @@ private slots:
         QMouseEvent release(QEvent::MouseButtonRelease, at, track->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
         QApplication::sendEvent(track, &release);
-        const double scale = w().JieGuo_DocLayer->scale();
-        const double points = w().meo_jisuanjieguo_Doc->font().pointSizeF() / scale;
+        const double scale = ui(w()).JieGuo_DocLayer->scale();
+        const double points = ui(w()).meo_jisuanjieguo_Doc->font().pointSizeF() / scale;
         QVERIFY2(std::abs(points - 11.4) < 0.15, qPrintable(QString::number(points)));
         QVERIFY(std::abs(points - std::round(points)) > 0.1);
-        QCOMPARE(w().meo_jisuanjieguo_Xls->font().pointSizeF(), w().meo_jisuanjieguo_Doc->font().pointSizeF());
+        QCOMPARE(ui(w()).meo_jisuanjieguo_Xls->font().pointSizeF(), ui(w()).meo_jisuanjieguo_Doc->font().pointSizeF());
         QCOMPARE(track->value(), 11);  // the whole value follows, rounded
         // A whole step by key gives a whole size again.
         track->setValue(20);
-        QCOMPARE(w().meo_jisuanjieguo_Doc->font().pointSizeF(), 20 * scale);
+        QCOMPARE(ui(w()).meo_jisuanjieguo_Doc->font().pointSizeF(), 20 * scale);
     }
 };
 

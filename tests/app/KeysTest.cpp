@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys people expect: Return in an input computes while "计算" is shown, Esc steps
 // back from the optimisation layer and the results viewer and closes the about window,
 // Ctrl+S saves where "保存"/"存盘" is enabled. The keys are sent to the control that has
@@ -50,57 +51,57 @@ private slots:
         QWidget* target = input(control);
         QVERIFY(target);
         QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(w().pileCount, 1);
-        QCOMPARE(w().edt_ra->text(), QString("7636"));
-        QVERIFY(!w().cbt_View->isHidden());
-        QVERIFY(w().cbt_compute->isHidden());
+        QCOMPARE(w().pileCount(), 1);
+        QCOMPARE(ui(w()).edt_ra->text(), QString("7636"));
+        QVERIFY(!ui(w()).cbt_View->isHidden());
+        QVERIFY(ui(w()).cbt_compute->isHidden());
         // "结果" now stands where "计算" was: Return records nothing more.
         QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(w().pileCount, 1);
+        QCOMPARE(w().pileCount(), 1);
         // A typed change brings "计算" back, and Return computes the new pile.
         QTest::keyClick(input("edt_frk"), Qt::Key_0);  // frk 250
         QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(w().pileCount, 2);
+        QCOMPARE(w().pileCount(), 2);
     }
 
     void returnWithAFailedCheckShowsItsMessage() {
-        w().edt_frk->setText("abc");
+        ui(w()).edt_frk->setText("abc");
         QTest::keyClick(input("edt_frk"), Qt::Key_Return);
-        QCOMPARE(w().pileCount, 0);
-        QVERIFY(!w().lb_shuoming->text().isEmpty());
-        QVERIFY(!w().cbt_compute->isHidden());
+        QCOMPARE(w().pileCount(), 0);
+        QVERIFY(!ui(w()).lb_shuoming->text().isEmpty());
+        QVERIFY(!ui(w()).cbt_compute->isHidden());
     }
 
     void escapeStepsBack() {
         // From the optimisation layer, with the focus in its ranges grid.
-        w().cbt_YouHua->click();
-        QTest::keyClick(w().Grid1_Youhuaxuanxiang, Qt::Key_Escape);
-        QVERIFY(!w().MainFormLayer->isHidden());
-        QVERIFY(w().YouHuaFormLayer->isHidden());
-        QCOMPARE(w().optimisationMode, 0);
+        ui(w()).cbt_YouHua->click();
+        QTest::keyClick(ui(w()).Grid1_Youhuaxuanxiang, Qt::Key_Escape);
+        QVERIFY(!ui(w()).MainFormLayer->isHidden());
+        QVERIFY(ui(w()).YouHuaFormLayer->isHidden());
+        QCOMPARE(w().optimisationMode(), OptimisationMode::Off);
         // On the main layer Esc changes nothing.
         QTest::keyClick(input("cbe_dd"), Qt::Key_Escape);
-        QVERIFY(!w().MainFormLayer->isHidden());
+        QVERIFY(!ui(w()).MainFormLayer->isHidden());
         // From the results viewer, with the focus in the book.
-        w().cbt_compute->click();
-        w().cbt_View->click();
-        QTest::keyClick(w().meo_jisuanjieguo_Doc, Qt::Key_Escape);
-        QVERIFY(!w().MainFormLayer->isHidden());
-        QVERIFY(w().JieGuo_DocLayer->isHidden());
+        ui(w()).cbt_compute->click();
+        ui(w()).cbt_View->click();
+        QTest::keyClick(ui(w()).meo_jisuanjieguo_Doc, Qt::Key_Escape);
+        QVERIFY(!ui(w()).MainFormLayer->isHidden());
+        QVERIFY(ui(w()).JieGuo_DocLayer->isHidden());
     }
 
     // An open cell editor keeps its Esc: it cancels the edit, the layer stays.
     void escapeInACellEditorCancelsTheEdit() {
-        w().cbt_YouHua->click();
+        ui(w()).cbt_YouHua->click();
         w().show();
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
-        QTableWidget* grid = w().Grid1_Youhuaxuanxiang;
+        QTableWidget* grid = ui(w()).Grid1_Youhuaxuanxiang;
         grid->setCurrentCell(0, 1);
         grid->editItem(grid->item(0, 1));
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         if (!editor) QSKIP("no cell editor took the focus on this platform");
         QTest::keyClick(editor, Qt::Key_Escape);
-        QVERIFY(!w().YouHuaFormLayer->isHidden());
+        QVERIFY(!ui(w()).YouHuaFormLayer->isHidden());
         QCOMPARE(grid->item(0, 1)->text(), QString("1000"));
     }
 
@@ -108,44 +109,44 @@ private slots:
         const QString book = "嵌岩桩计算书(依据JTS167-4-2012)_文本.txt";
         const QString table = "嵌岩桩计算书(依据JTS167-4-2012)_表格.txt";
         // Nothing is saved from the main layer.
-        w().cbt_compute->click();
+        ui(w()).cbt_compute->click();
         QTest::keyClick(input("cbe_dd"), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!fileSaved(book));
         // The viewer's "保存" saves the book on page 1 ...
-        w().cbt_View->click();
-        QTest::keyClick(w().meo_jisuanjieguo_Doc, Qt::Key_S, Qt::ControlModifier);
+        ui(w()).cbt_View->click();
+        QTest::keyClick(ui(w()).meo_jisuanjieguo_Doc, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(fileSaved(book));
         QVERIFY(!fileSaved(table));
-        QVERIFY(!w().cbt_Save->isEnabled());
-        QCOMPARE(w().unsavedTexts, 2);
+        QVERIFY(!ui(w()).cbt_Save->isEnabled());
+        QCOMPARE(w().unsavedTexts(), 2);
         // ... and, once disabled, Ctrl+S does nothing more.
         QFile::remove(QDir(fixture.documents()).filePath(book));
-        QTest::keyClick(w().meo_jisuanjieguo_Doc, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(ui(w()).meo_jisuanjieguo_Doc, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!fileSaved(book));
-        w().cbt_PageBook->click();
-        QTest::keyClick(w().meo_jisuanjieguo_Xls, Qt::Key_S, Qt::ControlModifier);
+        ui(w()).cbt_PageBook->click();
+        QTest::keyClick(ui(w()).meo_jisuanjieguo_Xls, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(fileSaved(table));
-        QCOMPARE(w().unsavedTexts, 0);
+        QCOMPARE(w().unsavedTexts(), 0);
     }
 
     void ctrlSSavesTheOptimisationList() {
         const QString raw = "嵌岩桩优化计算原始结果(依据JTS167-4-2012)_表格.txt";
-        w().cbt_YouHua->click();
-        QTest::keyClick(w().Grid2_Youhuajieguo, Qt::Key_S, Qt::ControlModifier);  // "存盘" disabled
+        ui(w()).cbt_YouHua->click();
+        QTest::keyClick(ui(w()).Grid2_Youhuajieguo, Qt::Key_S, Qt::ControlModifier);  // "存盘" disabled
         QVERIFY(!fileSaved(raw));
-        w().cbt_YHcompute->click();
-        QVERIFY(w().cbt_YHsave->isEnabled());
-        QTest::keyClick(w().Grid2_Youhuajieguo, Qt::Key_S, Qt::ControlModifier);
+        ui(w()).cbt_YHcompute->click();
+        QVERIFY(ui(w()).cbt_YHsave->isEnabled());
+        QTest::keyClick(ui(w()).Grid2_Youhuajieguo, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(fileSaved(raw));
     }
 
     void escapeClosesTheAboutWindow() {
-        w().cbt_CopyRight->click();
-        AboutWindow* about = w().aboutWindow;
+        ui(w()).cbt_CopyRight->click();
+        AboutWindow* about = w().aboutWindow();
         QVERIFY(about && about->isVisible());
         QTest::keyClick(about->cbt_close, Qt::Key_Escape);
         QVERIFY(!about->isVisible());
-        w().cbt_CopyRight->click();  // opens again, the same window
+        ui(w()).cbt_CopyRight->click();  // opens again, the same window
         QVERIFY(about->isVisible());
         QTest::keyClick(about, Qt::Key_Escape);
         QVERIFY(!about->isVisible());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving with unsaved piles asks first: "退出" and the window's close bring up the
 // question without blocking, "取消" keeps everything as it was, "退出" closes the window.
 // With nothing unsaved the window closes at once, as before.
@@ -37,7 +38,7 @@ class LeaveTest : public QObject {
 
     // Leaves the way `how` names, with the window shown.
     void leave(const QString& how) {
-        if (how == "exit button") w().cbt_tuichu->click();
+        if (how == "exit button") ui(w()).cbt_tuichu->click();
         if (how == "window close") w().close();
     }
 
@@ -56,9 +57,9 @@ private slots:
     }
     void unsavedPilesAskFirst() {
         QFETCH(QString, how);
-        w().cbt_compute->click();
-        QCOMPARE(w().unsavedTexts, 3);
-        const QString book = w().meo_jisuanjieguo_Doc->toPlainText();
+        ui(w()).cbt_compute->click();
+        QCOMPARE(w().unsavedTexts(), 3);
+        const QString book = ui(w()).meo_jisuanjieguo_Doc->toPlainText();
 
         leave(how);
         QVERIFY(w().isVisible());
@@ -75,9 +76,9 @@ private slots:
         QApplication::processEvents();
         QVERIFY(openBoxes().isEmpty());
         QVERIFY(w().isVisible());
-        QCOMPARE(w().unsavedTexts, 3);
-        QCOMPARE(w().pileCount, 1);
-        QCOMPARE(w().meo_jisuanjieguo_Doc->toPlainText(), book);
+        QCOMPARE(w().unsavedTexts(), 3);
+        QCOMPARE(w().pileCount(), 1);
+        QCOMPARE(ui(w()).meo_jisuanjieguo_Doc->toPlainText(), book);
 
         // "退出": the window closes.
         leave(how);
@@ -97,28 +98,28 @@ private slots:
     void nothingUnsavedLeavesAtOnce() {
         QFETCH(QString, state);
         if (state != "start") {
-            w().cbt_compute->click();
-            w().cbt_View->click();
+            ui(w()).cbt_compute->click();
+            ui(w()).cbt_View->click();
         }
         if (state == "saved") {
-            w().cbt_Save->click();
-            w().cbt_PageBook->click();
-            w().cbt_Save->click();
+            ui(w()).cbt_Save->click();
+            ui(w()).cbt_PageBook->click();
+            ui(w()).cbt_Save->click();
         }
-        if (state == "deleted") w().cbt_sanchu->click();
-        QCOMPARE(w().unsavedTexts, 0);
+        if (state == "deleted") ui(w()).cbt_sanchu->click();
+        QCOMPARE(w().unsavedTexts(), 0);
         w().cbt_ExitClick();
-        w().cbt_tuichu->click();
+        ui(w()).cbt_tuichu->click();
         QVERIFY(!w().isVisible());
         QVERIFY(openBoxes().isEmpty());
     }
 
     // Only the book saved: the table is still unsaved, so the question comes.
     void halfSavedStillAsks() {
-        w().cbt_compute->click();
-        w().cbt_View->click();
-        w().cbt_Save->click();
-        QCOMPARE(w().unsavedTexts, 2);
+        ui(w()).cbt_compute->click();
+        ui(w()).cbt_View->click();
+        ui(w()).cbt_Save->click();
+        QCOMPARE(w().unsavedTexts(), 2);
         w().close();
         QVERIFY(w().isVisible());
         QCOMPARE(fixture.takeDialog(), kQuestion);  // closed without "退出": the window stays

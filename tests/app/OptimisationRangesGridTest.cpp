@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranges grid of the optimisation layer: which cells take edits, the editor that
 // opens as soon as an editable cell becomes current, and which button an accepted edit
 // enables again, also after the user has moved columns.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <memory>
+#include <utility>
 
 #include "AppTests.h"
 #include "WindowFixture.h"
@@ -15,7 +19,7 @@ class OptimisationRangesGridTest : public QObject {
     Q_OBJECT
     PILECALC_WINDOW_FIXTURE
 
-    QTableWidget* grid() { return w().Grid1_Youhuaxuanxiang; }
+    QTableWidget* grid() { return ui(w()).Grid1_Youhuaxuanxiang; }
     QLineEdit* editorAt(int row, int column) {
         return qobject_cast<QLineEdit*>(grid()->indexWidget(grid()->model()->index(row, column)));
     }
@@ -23,8 +27,8 @@ class OptimisationRangesGridTest : public QObject {
         w().show();
         w().cbt_YouHuaClick();
         // Both buttons off, as after a complete batch followed by a filter run.
-        w().cbt_YHcompute->setEnabled(false);
-        w().cbt_YHsaixuan->setEnabled(false);
+        ui(w()).cbt_YHcompute->setEnabled(false);
+        ui(w()).cbt_YHsaixuan->setEnabled(false);
     }
     // Return in the editor: the delegate stores the text on the next turn of the event loop.
     static void accept(QLineEdit* editor) {
@@ -40,6 +44,28 @@ class OptimisationRangesGridTest : public QObject {
   private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
+
+    // Closing the program while a range cell is being edited: the editor commits as
+    // it loses focus during teardown, and no handler of the window may run then
+    // (the sanitizer build catches a call into the half-destroyed window).
+    void destroyingTheWindowWithAnOpenEditorRunsNoHandler() {
+        auto window = std::make_unique<MainWindow>();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->cbt_YouHuaClick();
+        QTableWidget* ranges = ui(*window).Grid1_Youhuaxuanxiang;
+        for (const auto& [row, column] : {std::pair{0, 1}, std::pair{4, 2}}) {
+            ranges->setCurrentCell(row, column);
+            auto* editor = qobject_cast<QLineEdit*>(ranges->indexWidget(ranges->model()->index(row, column)));
+            QVERIFY(editor);
+            editor->setFocus();
+            QTest::keyClicks(editor, "9");
+        }
+        QWidget* open = ranges->indexWidget(ranges->currentIndex());
+        QVERIFY(open != nullptr);
+        QVERIFY(open->hasFocus());
+        window.reset();
+    }
 
     void onlyRangeAndBoundCellsOpenAnEditor_data() {
         QTest::addColumn<int>("row");
@@ -97,8 +123,8 @@ class OptimisationRangesGridTest : public QObject {
         editor->setText(typed);
         accept(editor);
         QCOMPARE(grid()->item(row, column)->text(), typed);
-        QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
-        QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+        QCOMPARE(ui(w()).cbt_YHcompute->isEnabled(), compute);
+        QCOMPARE(ui(w()).cbt_YHsaixuan->isEnabled(), filter);
     }
 
     void cancelledEditChangesNothing() {
@@ -110,8 +136,8 @@ class OptimisationRangesGridTest : public QObject {
         QTest::keyClick(editor, Qt::Key_Escape);
         QCoreApplication::processEvents();
         QCOMPARE(grid()->item(0, 1)->text(), QString("1000"));
-        QVERIFY(!w().cbt_YHcompute->isEnabled());
-        QVERIFY(!w().cbt_YHsaixuan->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHcompute->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHsaixuan->isEnabled());
     }
 
     // Moving away from an open editor accepts it, like Return.
@@ -121,8 +147,8 @@ class OptimisationRangesGridTest : public QObject {
         editorAt(4, 2)->setText("16000");
         grid()->setCurrentCell(0, 0);
         QCOMPARE(grid()->item(4, 2)->text(), QString("16000"));
-        QVERIFY(w().cbt_YHsaixuan->isEnabled());
-        QVERIFY(!w().cbt_YHcompute->isEnabled());
+        QVERIFY(ui(w()).cbt_YHsaixuan->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHcompute->isEnabled());
     }
 
     // A text written into an editable cell through the model counts as an accepted edit;
@@ -143,8 +169,8 @@ class OptimisationRangesGridTest : public QObject {
         QFETCH(bool, filter);
         openLayer();
         QVERIFY(grid()->model()->setData(grid()->model()->index(row, column), "777"));
-        QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
-        QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+        QCOMPARE(ui(w()).cbt_YHcompute->isEnabled(), compute);
+        QCOMPARE(ui(w()).cbt_YHsaixuan->isEnabled(), filter);
     }
 
     // The user drags the description column to the front and the minimum column to the
@@ -168,14 +194,14 @@ class OptimisationRangesGridTest : public QObject {
         editor->setText("8000");
         accept(editor);
         QCOMPARE(grid()->item(4, 1)->text(), QString("8000"));
-        QVERIFY(w().cbt_YHsaixuan->isEnabled());
-        QVERIFY(!w().cbt_YHcompute->isEnabled());
+        QVERIFY(ui(w()).cbt_YHsaixuan->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHcompute->isEnabled());
 
         clickCell(2, 3);  // the frk step
         editor = editorAt(2, 3);
         QVERIFY(editor);
         accept(editor);
-        QVERIFY(w().cbt_YHcompute->isEnabled());
+        QVERIFY(ui(w()).cbt_YHcompute->isEnabled());
     }
 
     // Leaving the layer and coming back shows the ranges as the user left them.

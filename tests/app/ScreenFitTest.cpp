@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on small and HiDPI screens: every top-level window opens wholly inside the
 // available area of its screen, centred, and when the design does not fit at the screen's
 // scale the whole layout shrinks uniformly with it. The same class runs in processes of
@@ -105,8 +106,8 @@ private slots:
         win.show();
         QVERIFY(QTest::qWaitForWindowExposed(&win));
         QTest::qWait(20);  // the refit once the frame is known
-        if (layer == "YouHuaFormLayer") win.cbt_YouHua->click();
-        if (layer == "JieGuo_DocLayer") win.cbt_View->click();
+        if (layer == "YouHuaFormLayer") ui(win).cbt_YouHua->click();
+        if (layer == "JieGuo_DocLayer") ui(win).cbt_View->click();
         auto* shown = win.findChild<ScaledLayer*>(layer);
         QVERIFY(shown);
         verifyFitted(&win, QSize(330, 692));
@@ -132,8 +133,8 @@ private slots:
         win.cbt_ExitClick();
         win.cbt_YouHuaClick();
         win.cbt_YHfanhuiClick();
-        const double scale = win.MainFormLayer->scale();
-        for (QPushButton* button : {win.cbt_View, win.cbt_tuichu, win.cbt_CopyRight, win.cbt_Exit, win.cbt_YHfanhui}) {
+        const double scale = ui(win).MainFormLayer->scale();
+        for (QPushButton* button : {ui(win).cbt_View, ui(win).cbt_tuichu, ui(win).cbt_CopyRight, ui(win).cbt_Exit, ui(win).cbt_YHfanhui}) {
             QWidget* layer = button->parentWidget();
             while (!qobject_cast<ScaledLayer*>(layer)) layer = layer->parentWidget();
             const double base = layer->font().pointSizeF();  // the default size, scaled
@@ -141,13 +142,13 @@ private slots:
                      qPrintable(button->objectName() + ": " + QString::number(button->font().pointSizeF()) + " vs " +
                                 QString::number(base)));
         }
-        QVERIFY(std::abs(win.cbt_YouHua->font().pointSizeF() - 14 * scale) < 1e-6);
-        QVERIFY(std::abs(win.lb_cxm->font().pointSizeF() - 24 * scale) < 1e-6);
+        QVERIFY(std::abs(ui(win).cbt_YouHua->font().pointSizeF() - 14 * scale) < 1e-6);
+        QVERIFY(std::abs(ui(win).lb_cxm->font().pointSizeF() - 24 * scale) < 1e-6);
     }
 
     void aboutWindowInsideTheScreen() {
-        w().cbt_CopyRight->click();
-        AboutWindow* about = w().aboutWindow;
+        ui(w()).cbt_CopyRight->click();
+        AboutWindow* about = w().aboutWindow();
         QVERIFY(about);
         QVERIFY(QTest::qWaitForWindowExposed(about));
         QTest::qWait(20);

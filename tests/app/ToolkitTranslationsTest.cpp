@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's own texts in the window's language: standard buttons and the context
 // menu of an edit read Chinese once Qt's translations are installed.
 #include <QAction>

@@ -1,34 +1,43 @@
-// Runs every window test class in one program; the exit code counts failed classes.
-// "--only=ClassA,ClassB" runs just those classes (used for the runs at other screen
-// scales, which need a process of their own); every other argument goes to Qt Test.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs the window test classes. With a class name as first argument only that class runs
+// (CTest runs each class as a test of its own); the other arguments go to Qt Test, so
+// "app_tests ViewerTest deleteLastDownToEmpty" runs one function. The exit code counts
+// the failed classes.
 #include <QApplication>
-#include <QStringList>
 #include <QTest>
 #include <cstring>
 #include <vector>
 
 #include "AppTests.h"
 
+namespace pilecalc::test {
+
+std::vector<TestClass>& testClasses() {
+    static std::vector<TestClass> classes;
+    return classes;
+}
+
+}  // namespace pilecalc::test
+
 int main(int argc, char* argv[]) {
-    QStringList only;
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (i > 0 && std::strncmp(argv[i], "--only=", 7) == 0) {
-            only = QString::fromLocal8Bit(argv[i] + 7).split(u',', Qt::SkipEmptyParts);
-        } else {
-            args.push_back(argv[i]);
-        }
+    QApplication app(argc, argv);
+    std::vector<char*> args(argv, argv + argc);
+    const char* only = nullptr;
+    if (args.size() > 1 && args[1][0] != '-') {
+        only = args[1];
+        args.erase(args.begin() + 1);
     }
-    int count = static_cast<int>(args.size());
-    args.push_back(nullptr);
-    QApplication app(count, args.data());
     int failed = 0;
-    int ran = 0;
-    for (const auto& make : pilecalc::test::testClasses()) {
-        const std::unique_ptr<QObject> test = make();
-        if (!only.isEmpty() && !only.contains(QString::fromLatin1(test->metaObject()->className()))) continue;
-        ++ran;
-        failed += QTest::qExec(test.get(), count, args.data()) != 0 ? 1 : 0;
+    bool found = false;
+    for (const auto& test : pilecalc::test::testClasses()) {
+        if (only && test.name != only) continue;
+        found = true;
+        const std::unique_ptr<QObject> object = test.make();
+        failed += QTest::qExec(object.get(), static_cast<int>(args.size()), args.data()) != 0 ? 1 : 0;
     }
-    return ran == 0 ? 1 : failed;  // a filter that matches nothing is a mistake, not a pass
+    if (only && !found) {
+        qCritical("no test class named %s", only);
+        return 1;
+    }
+    return failed;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status texts of long and refused runs: the running progress in whole percent, and a
 // refusal that states its count as an integer, a saturated one as "超过 …".
 #include <gtest/gtest.h>
