@@ -15,7 +15,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // A save done within this time never shows that it was running.
-constexpr auto kQuietSave = 500ms;
+std::chrono::milliseconds quietSave = 500ms;
 // How often a longer save lets the window repaint and renews its progress.
 constexpr auto kTick = 50ms;
 
@@ -79,10 +79,12 @@ class SavingWindow final : public QObject {
 
 }  // namespace
 
+void setQuietSaveForTesting(std::chrono::milliseconds period) { quietSave = period; }
+
 platform::SaveOutcome runSave(QWidget& window, QLabel* status, const SaveJob& job) {
     platform::SaveControl control;
     std::future<platform::SaveOutcome> saving = std::async(std::launch::async, [&] { return job(control); });
-    if (saving.wait_for(kQuietSave) == std::future_status::ready) return saving.get();
+    if (saving.wait_for(quietSave) == std::future_status::ready) return saving.get();
     SavingWindow busy(window, status, control);
     do {
         busy.showProgress();

@@ -6,6 +6,7 @@
 // cursor and, when given a status label, "存盘中 n %" on it; the window takes no input
 // meanwhile except Esc, which stops the save and keeps the earlier file. The call
 // returns when the file is in place (or the save failed or stopped), as a plain save does.
+#include <chrono>
 #include <functional>
 
 #include "platform/LineStream.h"
@@ -20,5 +21,9 @@ using SaveJob = std::function<platform::SaveOutcome(platform::SaveControl&)>;
 
 // status may be null (the results viewer has no status line of its own).
 platform::SaveOutcome runSave(QWidget& window, QLabel* status, const SaveJob& job);
+
+// How long a save stays unseen (half a second); a test sets 0 so that even a save a fast
+// disk finishes at once shows its progress.
+void setQuietSaveForTesting(std::chrono::milliseconds period);
 
 }  // namespace pilecalc::app

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -25,10 +26,11 @@
 
 #include "AppTests.h"
 #include "WindowFixture.h"
+#include "app/BackgroundSave.h"
 #include "app/FontColour.h"
-#include "optimisation/ListFileLines.h"
 #include "app/ScaledLayer.h"
 #include "optimisation/BatchRun.h"
+#include "optimisation/ListFileLines.h"
 #include "platform/LineStream.h"
 #include "platform/ResultFile.h"
 #include "reports/SummaryTable.h"
@@ -320,6 +322,9 @@ class ListFileTest : public QObject {
         earlier.write("earlier list");
         earlier.close();
 
+        // However fast the disk, the save is long enough to be seen.
+        pilecalc::app::setQuietSaveForTesting(std::chrono::milliseconds(0));
+        const auto restore = qScopeGuard([] { pilecalc::app::setQuietSaveForTesting(std::chrono::milliseconds(500)); });
         QStringList seen;
         bool busyCursor = false;
         bool clickSwallowed = true;
@@ -333,8 +338,8 @@ class ListFileTest : public QObject {
             // A click meanwhile does nothing: the list cannot change under the save.
             const bool wasEnabled = ui(w()).cbt_YHsaixuan->isEnabled();
             QTest::mouseClick(ui(w()).cbt_YHfanhui, Qt::LeftButton);
-            clickSwallowed =
-                clickSwallowed && ui(w()).YouHuaFormLayer->isVisible() && ui(w()).cbt_YHsaixuan->isEnabled() == wasEnabled;
+            clickSwallowed = clickSwallowed && ui(w()).YouHuaFormLayer->isVisible() &&
+                             ui(w()).cbt_YHsaixuan->isEnabled() == wasEnabled;
             QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QApplication::sendEvent(ui(w()).Grid2_Youhuajieguo, &esc);
             watcher.stop();
