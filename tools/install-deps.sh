@@ -14,8 +14,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-zenhei fontconfig
   libc-bin
+  libxlsxwriter-dev qt6-charts-dev
+  python3-openpyxl poppler-utils
 )
-test_packages=(libgtest-dev libgmock-dev)
+# The exports' tests read the workbooks back with openpyxl and the PDFs with
+# pdftotext and pdfinfo.
+test_packages=(libgtest-dev libgmock-dev python3-openpyxl poppler-utils)
 bench_packages=(libbenchmark-dev)
 # The program alone: everything above but the test and benchmark libraries.
 build_packages=()
