@@ -162,6 +162,7 @@ class MainWindow : public QWidget {
     void cbt_PrintClick();
     void cbt_ExportClick();
     void cbt_YHexportClick();
+    void cbt_YHchartClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -249,6 +250,7 @@ class MainWindow : public QWidget {
     QPushButton* cbt_YHfanhui = nullptr;
     QLabel* lb_YHxingxi = nullptr;
     QPushButton* cbt_YHexport = nullptr;
+    QPushButton* cbt_YHchart = nullptr;
 
     AboutWindow* m_aboutWindow = nullptr;  // created on first use, owned by this window's destructor
 

@@ -86,6 +86,7 @@ void MainWindow::buildOptimisationLayer() {
     lb_YHxingxi = makeLabel(L, L, "lb_YHxingxi", QRect(8, 660, 313, 25), QString());
     setFontColour(lb_YHxingxi, kBlack);
     cbt_YHexport = makeButton(L, L, "cbt_YHexport", QRect(4, 1, 56, 22), text(u"导出"));
+    cbt_YHchart = makeButton(L, L, "cbt_YHchart", QRect(270, 1, 56, 22), text(u"图示"));
 }
 
 void MainWindow::buildViewerLayer() {

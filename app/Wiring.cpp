@@ -60,6 +60,7 @@ void MainWindow::wireHandlers() {
     wireClick(this, cbt_zhangkai, click, &MainWindow::cbt_zhangkaiClick);
     wireClick(this, cbt_YHsave, click, &MainWindow::cbt_YHsaveClick);
     wireClick(this, cbt_YHexport, click, &MainWindow::cbt_YHexportClick);
+    wireClick(this, cbt_YHchart, click, &MainWindow::cbt_YHchartClick);
     connect(Grid1_Youhuaxuanxiang, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         runGuarded(this, [&] { Grid1_YouhuaxuanxiangSelectCell(column, row); });
     });

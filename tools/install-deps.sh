@@ -14,7 +14,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-zenhei fontconfig
   libc-bin
-  libxlsxwriter-dev qt6-charts-dev
+  # The workbooks and the Qcd chart; Qt Charts' CMake files need Qt OpenGL's.
+  libxlsxwriter-dev qt6-charts-dev libqt6opengl6-dev
   python3-openpyxl poppler-utils
 )
 # The exports' tests read the workbooks back with openpyxl and the PDFs with

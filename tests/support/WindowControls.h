@@ -88,7 +88,8 @@ namespace pilecalc::test {
     X(QPushButton, cbt_YHsave)                     \
     X(QPushButton, cbt_YHfanhui)                   \
     X(QLabel, lb_YHxingxi)                         \
-    X(QPushButton, cbt_YHexport)
+    X(QPushButton, cbt_YHexport)                   \
+    X(QPushButton, cbt_YHchart)
 
 struct WindowControls {
 #define PILECALC_DECLARE_CONTROL(Type, name) Type* name = nullptr;
