@@ -4,6 +4,7 @@
 // A PDF carries the text exactly as the viewer lays it out; a workbook carries the
 // table's figures as numbers (the book has no table form: its workbook is the
 // summary table of the same piles).
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -39,6 +40,14 @@ bool isPdf(const QString& path) { return QFileInfo(path).suffix().compare(QLatin
 QString unknownFormat(const QString& path) {
     return QStringLiteral("无法导出为“%1”：请选择 .pdf 或 .xlsx 文件").arg(QFileInfo(path).fileName());
 }
+
+// A list of a million piles takes a while to export: the cursor says so until it is done.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 QString workbookError(const std::string& error) { return error.empty() ? QString() : QString::fromStdString(error); }
 
@@ -139,7 +148,11 @@ void MainWindow::openExportDialog(const QString& baseName, bool list) {
     });
     connect(dialog, &QFileDialog::fileSelected, this, [this, list](const QString& path) {
         platform::runGuarded(this, [&] {
-            const QString error = list ? exportListTo(path) : exportViewerTo(path);
+            QString error;
+            {
+                const BusyCursor busy;
+                error = list ? exportListTo(path) : exportViewerTo(path);
+            }
             if (!error.isEmpty()) platform::showErrorReport(this, error);
         });
     });

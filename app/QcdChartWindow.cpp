@@ -59,9 +59,6 @@ QcdChartWindow::QcdChartWindow(const ResultList& list, const QString& title, std
             qMax = std::max(qMax, p.Qcd);
         }
         series->replace(points);
-        m_chart->addSeries(series);
-        series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
         const std::size_t k = m_series.size();
         connect(series, &QScatterSeries::clicked, this,
                 [this, k](const QPointF& at) { platform::runGuarded(this, [&] { clickPoint(k, at); }); });
@@ -70,29 +67,43 @@ QcdChartWindow::QcdChartWindow(const ResultList& list, const QString& title, std
     }
     if (m_series.empty()) dMin = dMax = qMin = qMax = 0.0;
 
+    // Axes first, with round tick values; the band then spans the whole width.
+    const double dPad = std::max((dMax - dMin) * 0.05, 50.0);
+    xAxis->setRange(dMin - dPad, dMax + dPad);
+    xAxis->applyNiceNumbers();
+    double upperQ = qMax;
     if (band) {
-        // The band spans the charted diameters; its edges are the filter's inclusive bounds.
+        // A filter without an upper bound would stretch the band to 1e15 kN: it stops
+        // well above the charted piles instead.
+        upperQ = std::min(band->upper, std::max(qMax, band->lower) * 1.5 + 1.0);
+        qMin = std::min(qMin, band->lower);
+        qMax = std::max(qMax, upperQ);
+    }
+    const double qPad = std::max((qMax - qMin) * 0.05, 100.0);
+    yAxis->setRange(std::max(0.0, qMin - qPad), qMax + qPad);
+    yAxis->applyNiceNumbers();
+
+    if (band) {
         auto* lower = new QLineSeries;
         auto* upper = new QLineSeries;
-        const double upperQ = std::min(band->upper, std::max(qMax, band->lower) * 1.5 + 1.0);
-        lower->append(dMin, band->lower);
-        lower->append(dMax, band->lower);
-        upper->append(dMin, upperQ);
-        upper->append(dMax, upperQ);
+        lower->append(xAxis->min(), band->lower);
+        lower->append(xAxis->max(), band->lower);
+        upper->append(xAxis->min(), upperQ);
+        upper->append(xAxis->max(), upperQ);
         m_band = new QAreaSeries(upper, lower);
         m_band->setName(QStringLiteral("筛选范围 %1 ≤ Qcd ≤ %2 kN").arg(band->lower).arg(band->upper));
         m_band->setColor(QColor(255, 200, 0, 60));
         m_band->setBorderColor(QColor(230, 160, 0));
+        // Added first, so it lies behind the piles' points and every point stays clickable.
         m_chart->addSeries(m_band);
         m_band->attachAxis(xAxis);
         m_band->attachAxis(yAxis);
-        qMin = std::min(qMin, band->lower);
-        qMax = std::max(qMax, upperQ);
     }
-    const double dPad = std::max((dMax - dMin) * 0.05, 50.0);
-    const double qPad = std::max((qMax - qMin) * 0.05, 100.0);
-    xAxis->setRange(dMin - dPad, dMax + dPad);
-    yAxis->setRange(std::max(0.0, qMin - qPad), qMax + qPad);
+    for (QScatterSeries* series : m_series) {
+        m_chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    }
 
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
