@@ -20,6 +20,8 @@
 #include "OptimisationTestKit.h"
 #include "WindowFixture.h"
 #include "optimisation/ResultList.h"
+#include "platform/Clock.h"
+#include "reports/SummaryTable.h"
 #include "reports/TextColumns.h"
 #include "support/WorkbookReader.h"
 
@@ -234,6 +236,18 @@ class ExportTest : public QObject {
                 QCOMPARE(s.cells.at({r + 2, 6}).kind, 's');  // 是 / 否
             }
             QVERIFY(s.cells.at({static_cast<int>(cells.size()) + 4, 1}).value.starts_with("计算时间："));
+
+            // The PDF of the same list: landscape, its lines those of the list file.
+            const QString pdfPath = documentsFile(filtered ? "filtered.pdf" : "raw.pdf");
+            QCOMPARE(w().exportListTo(pdfPath), QString());
+            const std::u16string word = filtered ? u"嵌岩桩优化计算筛选结果" : u"嵌岩桩优化计算原始结果";
+            pilecalc::Lines lines = w().shownList()->tableLines(word);
+            for (const auto& l : pilecalc::SummaryFooter(
+                     pilecalc::platform::timeText(pilecalc::test::fixedTime(), QLocale()).toStdU16String()))
+                lines.push_back(l);
+            const PdfPages pdf = readPdf(pdfPath);
+            QCOMPARE(pdf.sizes, QStringList(pdf.pageLines.size(), kLandscape));
+            checkPages(pdf, lines, QString::fromStdU16String(word), 4);
         }
     }
 
