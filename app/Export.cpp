@@ -5,6 +5,7 @@
 // table's figures as numbers (the book has no table form: its workbook is the
 // summary table of the same piles).
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -49,7 +50,13 @@ struct BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-QString workbookError(const std::string& error) { return error.empty() ? QString() : QString::fromStdString(error); }
+// The writers' own reason, named with the file for the user.
+QString failed(const QString& path, const QString& reason) {
+    return reason.isEmpty() ? QString() : QStringLiteral("无法导出“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
+}
+QString workbook(const QString& path, const SheetTable& table) {
+    return failed(path, QString::fromStdString(platform::writeWorkbook(QFile::encodeName(path).toStdString(), table)));
+}
 
 }  // namespace
 
@@ -84,10 +91,8 @@ const ResultList* MainWindow::shownList(std::u16string* titleWord) const {
 
 QString MainWindow::exportViewerTo(const QString& path) {
     if (m_run.pileCount() == 0) return QStringLiteral("没有可导出的计算结果");
-    if (isPdf(path)) return platform::writePdf(path, viewerPrintText());
-    if (isXlsx(path))
-        return workbookError(platform::writeWorkbook(QFile::encodeName(path).toStdString(),
-                                                     summarySheet(m_run, decimalSeparator())));
+    if (isPdf(path)) return failed(path, platform::writePdf(path, viewerPrintText()));
+    if (isXlsx(path)) return workbook(path, summarySheet(m_run, decimalSeparator()));
     return unknownFormat(path);
 }
 
@@ -105,11 +110,9 @@ QString MainWindow::exportListTo(const QString& path) {
         text.repeatFirst = kRepeatedHeadFirst;
         text.repeatCount = kRepeatedHeadLines;
         text.font = app::memoFont(12);
-        return platform::writePdf(path, text);
+        return failed(path, platform::writePdf(path, text));
     }
-    if (isXlsx(path))
-        return workbookError(platform::writeWorkbook(QFile::encodeName(path).toStdString(),
-                                                     listSheet(*rows, titleWord, footerNotes(footer))));
+    if (isXlsx(path)) return workbook(path, listSheet(*rows, titleWord, footerNotes(footer)));
     return unknownFormat(path);
 }
 

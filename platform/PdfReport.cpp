@@ -146,14 +146,14 @@ QString writePdf(const QString& path, const PrintText& text) {
     }
     if (pages == 0) {
         QFile::remove(partial);
-        return QStringLiteral("cannot write %1").arg(path);
+        return QStringLiteral("文件无法写入");
     }
     // Replaces an earlier file in one step: it stays whole until the new one is.
     std::error_code failed;
     std::filesystem::rename(QFile::encodeName(partial).toStdString(), QFile::encodeName(path).toStdString(), failed);
     if (failed) {
         QFile::remove(partial);
-        return QStringLiteral("cannot write %1").arg(path);
+        return QString::fromStdString(failed.message());
     }
     return {};
 }

@@ -197,6 +197,12 @@ class ExportTest : public QObject {
         QCOMPARE(sheets[0].cells.at({6, 17}).kind, 'n');
         QCOMPARE(sheets[0].frozen, std::string("A2"));
         QVERIFY(!w().exportViewerTo(documentsFile("table.txt")).isEmpty());  // neither format
+        // A folder that is not there: the reason with the file's name, and nothing left behind.
+        for (const QString name : {"missing/table.xlsx", "missing/table.pdf"}) {
+            const QString error = w().exportViewerTo(documentsFile(name));
+            QVERIFY2(error.startsWith("无法导出“") && error.contains(name), qPrintable(error));
+        }
+        QCOMPARE(QDir(fixture.documents()).entryList(QDir::Files), QStringList{"table.xlsx"});
     }
 
     // The list on screen, raw and then filtered: its 17 columns, numbers as numbers,
