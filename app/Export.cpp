@@ -8,12 +8,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 
+#include "app/BackgroundSave.h"
 #include "app/MainWindow.h"
 #include "app/MemoFont.h"
 #include "app/OptimisationViews.h"
@@ -54,8 +56,20 @@ struct BusyCursor {
 QString failed(const QString& path, const QString& reason) {
     return reason.isEmpty() ? QString() : QStringLiteral("无法导出“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
 }
-QString workbook(const QString& path, const SheetTable& table) {
-    return failed(path, QString::fromStdString(platform::writeWorkbook(QFile::encodeName(path).toStdString(), table)));
+// The workbook is written on a worker thread while the window waits for it as for a
+// save: a long one shows the busy cursor (and the progress on status), Esc stops it.
+QString workbook(QWidget& window, QLabel* status, const QString& path, const SheetTable& table) {
+    const platform::SaveOutcome outcome = app::runSave(window, status, [&](platform::SaveControl& control) {
+        platform::SaveOutcome done;
+        const std::string error =
+            platform::writeWorkbook(QFile::encodeName(path).toStdString(), table, platform::kXlsxSheetRows, &control);
+        done.ok = error.empty();
+        done.stopped = control.stop;
+        done.error = QString::fromStdString(error);
+        return done;
+    });
+    if (outcome.stopped) return {};  // the user stopped it: nothing to report
+    return failed(path, outcome.error);
 }
 
 }  // namespace
@@ -92,7 +106,7 @@ const ResultList* MainWindow::shownList(std::u16string* titleWord) const {
 QString MainWindow::exportViewerTo(const QString& path) {
     if (m_run.pileCount() == 0) return QStringLiteral("没有可导出的计算结果");
     if (isPdf(path)) return failed(path, platform::writePdf(path, viewerPrintText()));
-    if (isXlsx(path)) return workbook(path, summarySheet(m_run, decimalSeparator()));
+    if (isXlsx(path)) return workbook(*this, nullptr, path, summarySheet(m_run, decimalSeparator()));
     return unknownFormat(path);
 }
 
@@ -112,7 +126,7 @@ QString MainWindow::exportListTo(const QString& path) {
         text.font = app::memoFont(12);
         return failed(path, platform::writePdf(path, text));
     }
-    if (isXlsx(path)) return workbook(path, listSheet(*rows, titleWord, footerNotes(footer)));
+    if (isXlsx(path)) return workbook(*this, lb_YHxingxi, path, listSheet(*rows, titleWord, footerNotes(footer)));
     return unknownFormat(path);
 }
 

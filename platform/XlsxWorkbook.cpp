@@ -106,7 +106,8 @@ std::u16string sheetName(const SheetTable& table, std::size_t index) {
 
 }  // namespace
 
-std::string writeWorkbook(const std::string& path, const SheetTable& table, std::size_t sheetRows) {
+std::string writeWorkbook(const std::string& path, const SheetTable& table, std::size_t sheetRows,
+                          SaveControl* control) {
     if (sheetRows < 2) return "a sheet must hold a header and one row";
     const std::filesystem::path target(path);
     const std::filesystem::path partial = target.string() + ".partial";
@@ -123,6 +124,7 @@ std::string writeWorkbook(const std::string& path, const SheetTable& table, std:
         const std::size_t lastRows = table.rowCount - (sheets - 1) * perSheet;
         if (!table.notes.empty() && lastRows + 1 + table.notes.size() > perSheet) ++sheets;
         std::vector<SheetCell> cells;
+        if (control) control->lineTotal = table.rowCount;
         for (std::size_t s = 0; s < sheets && failure.empty(); ++s) {
             lxw_worksheet* sheet = book.addSheet(utf8(sheetName(table, s)));
             if (!sheet) {
@@ -140,6 +142,13 @@ std::string writeWorkbook(const std::string& path, const SheetTable& table, std:
             const std::size_t first = std::min(table.rowCount, s * perSheet);
             const std::size_t last = std::min(table.rowCount, first + perSheet);
             for (std::size_t i = first; i < last; ++i) {
+                if (control && i % 1024 == 0) {
+                    control->linesWritten = i;
+                    if (control->stop) {
+                        failure = "stopped";
+                        break;
+                    }
+                }
                 table.row(i, cells);
                 const auto r = static_cast<lxw_row_t>(i - first + 1);
                 for (std::size_t c = 0; c < cells.size(); ++c) {
@@ -160,6 +169,7 @@ std::string writeWorkbook(const std::string& path, const SheetTable& table, std:
                 for (const auto& note : table.notes) worksheet_write_string(sheet, r++, 0, utf8(note).c_str(), nullptr);
             }
         }
+        if (control) control->linesWritten = table.rowCount;
         const lxw_error closed = book.close();
         if (failure.empty() && closed != LXW_NO_ERROR) failure = lxw_strerror(closed);
     }

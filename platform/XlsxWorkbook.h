@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/LineStream.h"
 #include "reports/SheetTable.h"
 
 namespace pilecalc::platform {
@@ -17,8 +18,11 @@ namespace pilecalc::platform {
 inline constexpr std::size_t kXlsxSheetRows = 1048576;
 
 // Writes the workbook to path (UTF-8) and returns an empty text, or the reason it
-// failed (the file is then not left behind). sheetRows is the row limit of one
-// sheet, smaller only to try the continuation on small tables.
-std::string writeWorkbook(const std::string& path, const SheetTable& table, std::size_t sheetRows = kXlsxSheetRows);
+// failed (the file is then not left behind, an earlier one stays). sheetRows is the
+// row limit of one sheet, smaller only to try the continuation on small tables. With
+// a control the rows written are counted in it (linesWritten of lineTotal) and its
+// stop flag ends the export, as a failure.
+std::string writeWorkbook(const std::string& path, const SheetTable& table, std::size_t sheetRows = kXlsxSheetRows,
+                          SaveControl* control = nullptr);
 
 }  // namespace pilecalc::platform

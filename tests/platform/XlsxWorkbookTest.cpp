@@ -4,6 +4,8 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <map>
@@ -196,6 +198,38 @@ TEST(XlsxWorkbook, oneRowMoreThanExcelHoldsOpensASecondSheet) {
     ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
     const QStringList out = QString::fromUtf8(python.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(out, (QStringList{"A1:B1048576", "False", "A1:B5", "False"}));
+}
+
+}  // namespace
+}  // namespace pilecalc
+
+namespace pilecalc {
+namespace {
+
+// A stopped export leaves the earlier file as it was and no partial file; a finished
+// one has counted every row.
+TEST(XlsxWorkbook, aStoppedExportKeepsTheEarlierFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("list.xlsx");
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    platform::SaveControl stopped;
+    stopped.stop = true;
+    EXPECT_EQ(platform::writeWorkbook(path.toStdString(), countingTable(5000), platform::kXlsxSheetRows, &stopped),
+              "stopped");
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("earlier"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"list.xlsx"});
+
+    platform::SaveControl counted;
+    EXPECT_EQ(platform::writeWorkbook(path.toStdString(), countingTable(5000), platform::kXlsxSheetRows, &counted), "");
+    EXPECT_EQ(counted.lineTotal.load(), 5000u);
+    EXPECT_EQ(counted.linesWritten.load(), 5000u);
+    EXPECT_EQ(readBack(path)[0].maxRow, 5004);  // header, rows, blank, two notes
 }
 
 }  // namespace
