@@ -36,6 +36,7 @@
 #include "engine/PileCase.h"
 #include "engine/PileResult.h"
 #include "optimisation/ResultSorting.h"
+#include "platform/PdfReport.h"
 #include "platform/Permissions.h"
 #include "reports/ReportInputs.h"
 #include "reports/RunRecord.h"
@@ -53,6 +54,10 @@ class QSlider;
 class QTableView;
 class QTableWidget;
 class AboutWindow;
+
+namespace pilecalc {
+class ResultList;
+}
 
 namespace pilecalc::app {
 class ScaledLayer;
@@ -101,6 +106,16 @@ class MainWindow : public QWidget {
     bool optimisationRunning() const { return m_batchRunning; }
     void requestOptimisationStop() { m_batchStopRequested = true; }
 
+    // ---- print and export (Export.cpp) ----
+    // The viewer's page as a print job: the book portrait, the table landscape.
+    pilecalc::platform::PrintText viewerPrintText() const;
+    // What the export dialogs write once a name is chosen; empty on success, else the
+    // reason. The extension decides: .pdf the text on screen, .xlsx the workbook.
+    QString exportViewerTo(const QString& path);
+    QString exportListTo(const QString& path);
+    // The optimisation list on screen (raw or filtered) and its title word; nullptr for none.
+    const pilecalc::ResultList* shownList(std::u16string* titleWord = nullptr) const;
+
   public slots:
     // ---- window and main layer ----
     void FormCreate();
@@ -144,6 +159,12 @@ class MainWindow : public QWidget {
     void Grid3_YouhuasaixuanCellDblClick(int column, int row);
     void cbt_zhangkaiClick();
     void cbt_YHsaveClick();
+
+    // ---- print, export and chart (Export.cpp, QcdChart*.cpp) ----
+    void cbt_PrintClick();
+    void cbt_ExportClick();
+    void cbt_YHexportClick();
+    void cbt_YHchartClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -217,6 +238,8 @@ class MainWindow : public QWidget {
     QPushButton* cbt_Exit = nullptr;
     QPushButton* cbt_Save = nullptr;
     QSlider* tcb_meoFontSize = nullptr;
+    QPushButton* cbt_Print = nullptr;
+    QPushButton* cbt_Export = nullptr;
 
     // ---- YouHuaFormLayer controls ----
     QLabel* lb_youhuabiaoti = nullptr;
@@ -230,6 +253,8 @@ class MainWindow : public QWidget {
     QPushButton* cbt_YHsave = nullptr;
     QPushButton* cbt_YHfanhui = nullptr;
     QLabel* lb_YHxingxi = nullptr;
+    QPushButton* cbt_YHexport = nullptr;
+    QPushButton* cbt_YHchart = nullptr;
 
     AboutWindow* m_aboutWindow = nullptr;  // parentless, made on first use, deleted by ~MainWindow
 
@@ -248,6 +273,7 @@ class MainWindow : public QWidget {
     void createOptimisationLists();
     // The optimisation branch of SaveResultFiles: writes the visible result list.
     void saveOptimisationList();
+    void openExportDialog(const QString& baseName, bool list);
     // The viewer's page, its caption and "保存" for the unsaved state of that page.
     void showViewerPage(pilecalc::app::ViewerPage page);
     // Optimisation layer helpers (Optimisation*.cpp).

@@ -88,6 +88,8 @@ void MainWindow::buildOptimisationLayer() {
     lb_YHxingxi = makeLabel(L, L, "lb_YHxingxi", QRect(8, 660, 313, 25), QString());
     setFontColour(lb_YHxingxi, kBlack);
     keepMessageWhole(lb_YHxingxi, L);
+    cbt_YHexport = makeButton(L, L, "cbt_YHexport", QRect(4, 1, 56, 22), text(u"导出"));
+    cbt_YHchart = makeButton(L, L, "cbt_YHchart", QRect(270, 1, 56, 22), text(u"图示"));
 }
 
 void MainWindow::buildViewerLayer() {
@@ -113,4 +115,6 @@ void MainWindow::buildViewerLayer() {
     tcb_meoFontSize->setTracking(true);
     tcb_meoFontSize->setToolTip(text(u"调整字体大小"));
     L->place(tcb_meoFontSize, QRect(40, 656, 241, 32));
+    cbt_Print = makeButton(L, L, "cbt_Print", QRect(6, 34, 56, 30), text(u"打印"));
+    cbt_Export = makeButton(L, L, "cbt_Export", QRect(268, 34, 56, 30), text(u"导出"));
 }

@@ -50,6 +50,8 @@ void MainWindow::wireHandlers() {
     wireClick(this, cbt_PageBook, click, &MainWindow::cbt_PageBookClick);
     wireClick(this, cbt_sanchu, click, &MainWindow::cbt_sanchuClick);
     wireClick(this, cbt_Save, click, &MainWindow::cbt_SaveClick);
+    wireClick(this, cbt_Print, click, &MainWindow::cbt_PrintClick);
+    wireClick(this, cbt_Export, click, &MainWindow::cbt_ExportClick);
     wireClick(this, tcb_meoFontSize, &QSlider::valueChanged, &MainWindow::tcb_meoFontSizeChange);
     if (auto* track = qobject_cast<pilecalc::app::FontTrackBar*>(tcb_meoFontSize)) {
         wireClick(this, track, &pilecalc::app::FontTrackBar::exactValueChanged, &MainWindow::tcb_meoFontSizeChange);
@@ -61,6 +63,8 @@ void MainWindow::wireHandlers() {
     wireClick(this, cbt_YHsaixuan, click, &MainWindow::cbt_YHsaixuanClick);
     wireClick(this, cbt_zhangkai, click, &MainWindow::cbt_zhangkaiClick);
     wireClick(this, cbt_YHsave, click, &MainWindow::cbt_YHsaveClick);
+    wireClick(this, cbt_YHexport, click, &MainWindow::cbt_YHexportClick);
+    wireClick(this, cbt_YHchart, click, &MainWindow::cbt_YHchartClick);
     connect(Grid1_Youhuaxuanxiang, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
         runGuarded(this, [&] { Grid1_YouhuaxuanxiangSelectCell(column, row); });
     });

@@ -21,6 +21,31 @@ Lines SummaryHeader() {
             std::u16string(kSummaryHeadingTop), std::u16string(kSummaryHeadingUnits), repeated(u'-', kTableWidth)};
 }
 
+std::array<std::u16string, kSummaryFields> SummaryFields(int n, const TypedInputs& typed, const PileCase& pile,
+                                                         const PileResult& r, PrecisionMode mode, char16_t sep) {
+    const int D = decimalsOf(mode);
+    // A cleared weathering box prints the fixed factor text, whatever the locale.
+    const std::u16string reduction =
+        pile.weathered ? FormatFixed(pile.reduction, rf::kInputPrecision, 2, sep) : std::u16string(u"1.00");
+    return {rf::pileName(n),
+            u"圆  桩",
+            typed.d,
+            typed.hr,
+            FormatFixed(pile.frk, rf::kInputPrecision, 2, sep),
+            pile.weathered ? u"是" : u"否",
+            reduction,
+            FormatFixed(r.ratio, rf::kInputPrecision, 2, sep),
+            FormatFixed(r.zetaS, rf::kCoefficientPrecision, 4, sep),
+            rf::force(r.Qcs, rf::kForcePrecision, mode, sep),
+            rf::share(r.sideShare, r.sharesDefined, D, sep),
+            FormatFixed(r.zetaP, rf::kCoefficientPrecision, 4, sep),
+            rf::force(r.Qcp, rf::kForcePrecision, mode, sep),
+            rf::share(r.endShare, r.sharesDefined, D, sep),
+            rf::force(r.Qck, rf::kForcePrecision, mode, sep),
+            FormatFixed(pile.gammaCR, rf::kForcePrecision, 2, sep),
+            rf::force(r.Qcd, rf::kForcePrecision, mode, sep)};
+}
+
 std::u16string SummaryRow(int n, const TypedInputs& typed, const PileCase& pile, const PileResult& r,
                           PrecisionMode mode, char16_t sep) {
     namespace tf = tableField;
@@ -33,35 +58,27 @@ std::u16string SummaryRow(int n, const TypedInputs& typed, const PileCase& pile,
     const auto centre = [](std::u16string_view text, TableField f) {
         return AlignCentre(text, u" ", f.width) + Blanks(f.pad);
     };
-    const auto force = [&](double kN) {
-        return right(rf::force(kN, rf::kForcePrecision, mode, sep), modeField(tf::force));
-    };
-    const auto share = [&](double percent) {
-        return right(rf::share(percent, r.sharesDefined, D, sep), modeField(tf::share));
-    };
-    // A cleared weathering box prints the fixed factor text, whatever the locale.
-    const std::u16string reduction =
-        pile.weathered ? FormatFixed(pile.reduction, rf::kInputPrecision, 2, sep) : std::u16string(u"1.00");
+    const auto fields = SummaryFields(n, typed, pile, r, mode, sep);
 
     std::u16string row;
     row.reserve(200);
-    row += Blanks(3) + AlignLeft(rf::pileName(n), u" ", 6) + Blanks(2);
-    row += centre(u"圆  桩", tf::kind);
-    row += right(typed.d, tf::input);
-    row += right(typed.hr, tf::input);
-    row += right(FormatFixed(pile.frk, rf::kInputPrecision, 2, sep), tf::input);
-    row += centre(pile.weathered ? u"是" : u"否", tf::mark);
-    row += right(reduction, tf::input);
-    row += right(FormatFixed(r.ratio, rf::kInputPrecision, 2, sep), tf::input);
-    row += right(FormatFixed(r.zetaS, rf::kCoefficientPrecision, 4, sep), tf::coefficient);
-    row += force(r.Qcs);
-    row += share(r.sideShare);
-    row += right(FormatFixed(r.zetaP, rf::kCoefficientPrecision, 4, sep), tf::coefficient);
-    row += force(r.Qcp);
-    row += share(r.endShare);
-    row += force(r.Qck);
-    row += right(FormatFixed(pile.gammaCR, rf::kForcePrecision, 2, sep), tf::input);
-    row += right(rf::force(r.Qcd, rf::kForcePrecision, mode, sep), modeField(tf::design));
+    row += Blanks(3) + AlignLeft(fields[0], u" ", 6) + Blanks(2);
+    row += centre(fields[1], tf::kind);
+    row += right(fields[2], tf::input);
+    row += right(fields[3], tf::input);
+    row += right(fields[4], tf::input);
+    row += centre(fields[5], tf::mark);
+    row += right(fields[6], tf::input);
+    row += right(fields[7], tf::input);
+    row += right(fields[8], tf::coefficient);
+    row += right(fields[9], modeField(tf::force));
+    row += right(fields[10], modeField(tf::share));
+    row += right(fields[11], tf::coefficient);
+    row += right(fields[12], modeField(tf::force));
+    row += right(fields[13], modeField(tf::share));
+    row += right(fields[14], modeField(tf::force));
+    row += right(fields[15], tf::input);
+    row += right(fields[16], modeField(tf::design));
     return row;
 }
 

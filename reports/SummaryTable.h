@@ -6,6 +6,7 @@
 //   5 header lines | row ZH1 .. row ZHk | 4 footer lines (rule, note, rule, time)
 //
 // The last pile's row is therefore always the fifth line from the end.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,14 @@ inline constexpr TableField widened(TableField f) { return {f.width + 1, f.pad -
 
 // Title, rule, the two heading lines, rule.
 Lines SummaryHeader();
+
+// The 17 texts of pile n's row, without their alignment: name, "圆  桩", d and hr
+// as typed, frk, 是/否, reduction, hr/d, zetaS, Qcs, side share ("28%", empty when
+// the shares are undefined), zetaP, Qcp, end share, Qck, gammaCR, Qcd.
+inline constexpr std::size_t kSummaryFields = 17;
+std::array<std::u16string, kSummaryFields> SummaryFields(int n, const TypedInputs& typed, const PileCase& pile,
+                                                         const PileResult& result, PrecisionMode mode,
+                                                         char16_t decimalSeparator);
 
 // Pile n's row. Columns 10 to 17 follow the precision mode; a value wider
 // than its field pushes the rest of the row right, nothing is cut.

@@ -16,8 +16,13 @@ packages=(
   libc-bin
   qt6-translations-l10n
   libqrencode-dev
+  # The workbooks and the Qcd chart; Qt Charts' CMake files need Qt OpenGL's.
+  libxlsxwriter-dev qt6-charts-dev libqt6opengl6-dev
+  python3-openpyxl poppler-utils
 )
-test_packages=(libgtest-dev libgmock-dev)
+# The exports' tests read the workbooks back with openpyxl and the PDFs with
+# pdftotext and pdfinfo.
+test_packages=(libgtest-dev libgmock-dev python3-openpyxl poppler-utils)
 bench_packages=(libbenchmark-dev)
 # The program alone: everything above but the test and benchmark libraries.
 build_packages=()

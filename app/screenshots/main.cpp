@@ -10,8 +10,11 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include <QPrintPreviewDialog>
+
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
+#include "app/QcdChartWindow.h"
 #include "app/ToolkitTranslations.h"
 #include "platform/DocumentsFolder.h"
 #include "support/WindowControls.h"
@@ -37,6 +40,26 @@ void bigPile(MainWindow& window) {
 void prepare(MainWindow& window) {
     window.setClockForTesting([] { return QDateTime(QDate(2025, 3, 14), QTime(9, 26, 53)); });
     window.show();
+}
+
+// The print preview of the viewer's page, drawn once it has laid its pages out.
+bool savePrintPreview(MainWindow& window, const QDir& folder, const QString& name) {
+    window.cbt_PrintClick();
+    auto* preview = window.findChild<QPrintPreviewDialog*>();
+    if (!preview) return false;
+    preview->resize(900, 700);
+    QApplication::processEvents();
+    const bool ok = save(preview, folder, name);
+    delete preview;
+    return ok;
+}
+
+bool saveChart(MainWindow& window, const QDir& folder, const QString& name) {
+    window.cbt_YHchartClick();
+    auto* chart = window.findChild<pilecalc::app::QcdChartWindow*>();
+    if (!chart) return false;
+    QApplication::processEvents();
+    return save(chart, folder, name);
 }
 
 }  // namespace
@@ -137,6 +160,27 @@ int main(int argc, char* argv[]) {
         ok &= save(&window, folder, QStringLiteral("optimisation_run_folded.png"));
         window.cbt_zhangkaiClick();
         ok &= save(&window, folder, QStringLiteral("optimisation_run_expanded.png"));
+    }
+    {
+        // The exports: print previews of the book and the table, the Qcd chart of the
+        // raw list and of the filtered one with its band.
+        MainWindow window;
+        prepare(window);
+        for (const char* d : {"1000", "1200", "1500"}) {
+            ui(window).cbe_dd->setEditText(QString::fromLatin1(d));
+            window.cbt_computeClick();
+        }
+        window.cbt_ViewClick();
+        ok &= savePrintPreview(window, folder, QStringLiteral("print_preview_book.png"));
+        window.cbt_PageBookClick();
+        ok &= savePrintPreview(window, folder, QStringLiteral("print_preview_table.png"));
+        window.cbt_ExitClick();
+        window.cbt_YouHuaClick();
+        window.cbt_YHcomputeClick();
+        ok &= save(&window, folder, QStringLiteral("optimisation_export_buttons.png"));
+        ok &= saveChart(window, folder, QStringLiteral("qcd_chart.png"));
+        window.cbt_YHsaixuanClick();
+        ok &= saveChart(window, folder, QStringLiteral("qcd_chart_filtered.png"));
     }
     return ok ? 0 : 1;
 }

@@ -75,6 +75,8 @@ namespace pilecalc::test {
     X(QPushButton, cbt_Exit)                       \
     X(QPushButton, cbt_Save)                       \
     X(QSlider, tcb_meoFontSize)                    \
+    X(QPushButton, cbt_Print)                      \
+    X(QPushButton, cbt_Export)                     \
     X(QLabel, lb_youhuabiaoti)                     \
     X(QTableWidget, Grid1_Youhuaxuanxiang)         \
     X(QTableView, Grid2_Youhuajieguo)              \
@@ -85,7 +87,9 @@ namespace pilecalc::test {
     X(QPushButton, cbt_YHsaixuan)                  \
     X(QPushButton, cbt_YHsave)                     \
     X(QPushButton, cbt_YHfanhui)                   \
-    X(QLabel, lb_YHxingxi)
+    X(QLabel, lb_YHxingxi)                         \
+    X(QPushButton, cbt_YHexport)                   \
+    X(QPushButton, cbt_YHchart)
 
 struct WindowControls {
 #define PILECALC_DECLARE_CONTROL(Type, name) Type* name = nullptr;
