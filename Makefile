@@ -62,10 +62,11 @@ sanitize: deps
 # report or broken property fails the target.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 
 fuzz: deps
 	@test -f $(FUZZ_DIR)/CMakeCache.txt || \
 	  CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	    -DPILECALC_BUILD_APP=OFF -DPILECALC_FUZZ=ON
 	@cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target fuzz_targets
-	@fuzz/run.sh $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
+	@fuzz/run.sh $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)

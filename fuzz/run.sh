@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for a bounded time from its seed corpus.
-#   fuzz/run.sh BUILD_FOLDER SECONDS
+#   fuzz/run.sh BUILD_FOLDER SECONDS [TARGET...]    (all targets by default)
 # The seeds in fuzz/corpus/<target>/ are copied to a scratch folder first, so
 # the entries a run adds never touch the repository; crash inputs are kept in
 # BUILD_FOLDER/findings/<target>/. Any crash, sanitizer report or violated
@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 bin=${1:?build folder of the fuzz targets}
 seconds=${2:-60}
 targets=(number_readers pile_reader formatters ranges filter_bounds text_columns delete_last exchange_sort)
+[[ $# -gt 2 ]] && targets=("${@:3}")
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/pilecalc-fuzz.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
