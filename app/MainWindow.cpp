@@ -59,7 +59,18 @@ MainWindow::MainWindow(QWidget* parent)
     wireHandlers();
 }
 
-MainWindow::~MainWindow() { delete aboutWindow; }
+MainWindow::~MainWindow() {
+    // The children outlive this destructor by a moment: ~QWidget deletes them after
+    // the MainWindow part is gone. An open cell editor commits when it loses focus
+    // there, and any handler it reached would run on a half-destroyed window, so
+    // every path from a child back into this window is cut first.
+    if (Grid1_Youhuaxuanxiang) {
+        if (auto* delegate = qobject_cast<pilecalc::app::RangesGridDelegate*>(Grid1_Youhuaxuanxiang->itemDelegate()))
+            delegate->detach();
+    }
+    for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+    delete aboutWindow;
+}
 
 void MainWindow::setClockForTesting(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 

@@ -19,6 +19,10 @@ class RangesGridDelegate final : public QStyledItemDelegate {
 
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
+    // Stops reporting: an editor that commits while its window is being torn down
+    // must not reach a window that is already half destroyed.
+    void detach() { m_onAccepted = nullptr; }
+
   private:
     EditAccepted m_onAccepted;
 };

@@ -74,6 +74,10 @@ void MainWindow::cbt_sanchuClick() {
     }
     pilecalc::DeleteLastPile(bookLines, tableLines, pileCount);
     --pileCount;
+    // Both texts on screen now differ from any file saved before: the corrected
+    // book and table must be offered for saving again.
+    unsavedTexts = 3;
+    cbt_Save->setEnabled(true);
     // The table keeps everything above the removed row; the book everything above the
     // removed block. Only the footers behind them are written again.
     const std::size_t tableKept =

@@ -1,5 +1,6 @@
 #include "engine/NumberReading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -10,12 +11,15 @@ namespace {
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // Rough power of ten of a rebuilt ASCII number ("-12.5e3" gives 4): only its
-// sign matters, to tell an underflow from an overflow.
-long decimalMagnitude(const std::string& ascii) {
-    long position = 0;  // digits before the point, counted from the first non-zero digit
+// sign matters, to tell an underflow from an overflow. Exponents of any
+// length are clamped, so "1e9223372036854775807" is a huge number and never
+// wraps around into a tiny one.
+long long decimalMagnitude(const std::string& ascii) {
+    constexpr long long kClamp = 1'000'000'000'000LL;  // far beyond any double, far from overflow
+    long long position = 0;  // digits before the point, counted from the first non-zero digit
     bool seenNonZero = false;
     bool afterPoint = false;
-    long leadingFractionZeros = 0;
+    long long leadingFractionZeros = 0;
     std::size_t i = 0;
     for (; i < ascii.size() && ascii[i] != 'e'; ++i) {
         const char c = ascii[i];
@@ -27,14 +31,15 @@ long decimalMagnitude(const std::string& ascii) {
             if (afterPoint && !seenNonZero) ++leadingFractionZeros;
         }
     }
-    long exponent = 0;
+    long long exponent = 0;
     if (i < ascii.size()) {
-        const char* first = ascii.data() + i + 1;
-        if (*first == '+') ++first;
-        long parsed = 0;
-        auto [ptr, ec] = std::from_chars(first, ascii.data() + ascii.size(), parsed);
-        (void)ptr;
-        exponent = ec == std::errc() ? parsed : (*first == '-' ? -100000 : 100000);
+        ++i;
+        bool negative = false;
+        if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-')) negative = ascii[i++] == '-';
+        for (; i < ascii.size(); ++i) {
+            exponent = std::min(kClamp, exponent * 10 + (ascii[i] - '0'));
+        }
+        if (negative) exponent = -exponent;
     }
     return (position > 0 ? position : -leadingFractionZeros) + exponent;
 }
@@ -99,6 +104,13 @@ std::optional<double> parseNumber(std::u16string_view s, char16_t sep1, char16_t
 }
 
 }  // namespace
+
+bool containsControlCharacter(std::u16string_view text) {
+    for (char16_t c : text) {
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029) return true;
+    }
+    return false;
+}
 
 std::optional<double> readPeriodDecimal(std::u16string_view text) {
     std::size_t start = 0;

@@ -15,4 +15,10 @@ std::optional<double> readPeriodDecimal(std::u16string_view text);
 // locale's decimal separator or a period as the decimal point.
 std::optional<double> readLocaleDecimal(std::u16string_view text, char16_t decimalSeparator);
 
+// True when the text holds a control character: C0 (line breaks, tab, NUL,
+// ...), DEL, C1, or the Unicode line and paragraph separators. Such a text
+// would split or shift a report line, so no input that reaches a report may
+// carry one, even in the part after a "d" marker that is otherwise ignored.
+bool containsControlCharacter(std::u16string_view text);
+
 }  // namespace pilecalc

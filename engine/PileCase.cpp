@@ -14,6 +14,12 @@ PileReading fail(PileReading reading, PileField field, const char16_t* message) 
 // lower-case d on is ignored, so "1.5d2" is 1.5 d), anything else is mm.
 // Returns hr in mm, or nothing when the text does not convert or is negative.
 std::optional<double> readDepth(std::u16string_view text, double d, char16_t sep, bool& inDiameters) {
+    // The text goes into the book as typed: a pasted line break after the
+    // marker would cut the pile's lines apart.
+    if (containsControlCharacter(text)) {
+        inDiameters = text.find(u'd') != std::u16string_view::npos;
+        return std::nullopt;
+    }
     const auto marker = text.find(u'd');
     inDiameters = marker != std::u16string_view::npos;
     if (inDiameters) {

@@ -47,7 +47,18 @@ std::u16string combinationLimitMessage(std::uint64_t combinations, char16_t sep)
 }
 
 std::u16string notAFloatMessage(std::u16string_view text) {
-    return join({u"'", text, u"' is not a valid floating point value"});
+    return join({u"'", quotedText(text), u"' is not a valid floating point value"});
+}
+
+std::u16string quotedText(std::u16string_view text) {
+    // A message box that quotes a pasted megabyte freezes the window while it
+    // lays the text out; 100 characters say enough about what is wrong.
+    constexpr std::size_t kMaxQuoted = 100;
+    if (text.size() <= kMaxQuoted) return std::u16string(text);
+    std::size_t cut = kMaxQuoted;
+    // Never split a surrogate pair: the half would show as a replacement box.
+    if (text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF) --cut;
+    return std::u16string(text.substr(0, cut)) + u"…";
 }
 
 }  // namespace pilecalc

@@ -42,4 +42,7 @@ std::u16string combinationLimitMessage(std::uint64_t combinations, char16_t deci
 // "'abc' is not a valid floating point value".
 std::u16string notAFloatMessage(std::u16string_view text);
 
+// A user's text as a message quotes it: at most 100 characters, then "…".
+std::u16string quotedText(std::u16string_view text);
+
 }  // namespace pilecalc

@@ -70,6 +70,12 @@ RangeReading readRanges(const RangeCellTexts& cells, char16_t sep) {
         for (int column = 0; column < 3; ++column) {
             const std::u16string_view cell = cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
             const std::u16string_view text = (row == kRangeRowHr && inDiameters) ? beforeFirstD(cell) : cell;
+            // A control character hidden after the "d" is refused like any bad
+            // number: the cell is quoted whole so the user sees what is wrong.
+            if (containsControlCharacter(cell)) {
+                reading.stop = RangeStop{RangeStopKind::NotANumber, row, column, notAFloatMessage(cell)};
+                return reading;
+            }
             const auto number = readLocaleDecimal(text, sep);
             if (!number) {
                 reading.stop = RangeStop{RangeStopKind::NotANumber, row, column, notAFloatMessage(text)};

@@ -132,6 +132,16 @@ private slots:
                                              << "中风化岩石折减系数有错" << "cbe_zhongfenghua";
         QTest::newRow("gamma exactly one") << QStringList{"1000", "1.0d", "25", "1", "0.70", "1"}
                                            << "嵌岩段抗力分项系数有错" << "cbe_Gamacr";
+        QTest::newRow("pasted line break after the depth marker")
+            << QStringList{"1000", "1.5d\nX", "25", "1", "0.70", "1.80"} << "嵌岩深度数据有错" << "cbe_hr";
+        QTest::newRow("tab after the depth marker") << QStringList{"1000", "1.5d\t", "25", "1", "0.70", "1.80"}
+                                                    << "嵌岩深度数据有错" << "cbe_hr";
+        QTest::newRow("huge exponent as depth in mm")
+            << QStringList{"1000", "1e9223372036854775807", "25", "1", "0.70", "1.80"} << "嵌岩深度数据有错"
+            << "cbe_hr";
+        QTest::newRow("huge exponent as reduction")
+            << QStringList{"1000", "1.0d", "25", "1", "1e9223372036854775807", "1.80"} << "中风化岩石折减系数有错"
+            << "cbe_zhongfenghua";
         QTest::newRow("result out of number range") << QStringList{"1e200", "1.0d", "25", "1", "0.70", "1.80"}
                                                      << "计算结果超出数值范围，请检查输入数据" << "";
     }

@@ -207,6 +207,14 @@ class OptimisationBatchTest : public QObject {
                                               << "'' is not a valid floating point value.";
         QTest::newRow("depth in mm, maximum with d") << 1 << 1 << "1000"
                                                      << "'3.0d' is not a valid floating point value.";
+        QTest::newRow("huge exponent in the d maximum") << 0 << 2 << "1e9223372036854775807"
+                                                        << "'1e9223372036854775807' is not a valid floating point value.";
+        QTest::newRow("pasted line break after the depth marker") << 1 << 2 << "3.0d\nX"
+                                                                  << "'3.0d\nX' is not a valid floating point value.";
+        // A pasted megabyte is quoted by its first 100 characters: the box stays small.
+        QTest::newRow("megabyte of digits and a letter")
+            << 2 << 3 << QString(1'000'000, '7') + "x"
+            << "'" + QString(100, '7') + "…' is not a valid floating point value.";
     }
     void unreadableRangeCellIsReported() {
         QFETCH(int, row);

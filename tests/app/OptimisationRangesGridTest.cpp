@@ -1,12 +1,15 @@
 // The ranges grid of the optimisation layer: which cells take edits, the editor that
 // opens as soon as an editable cell becomes current, and which button an accepted edit
 // enables again, also after the user has moved columns.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <memory>
+#include <utility>
 
 #include "AppTests.h"
 #include "WindowFixture.h"
@@ -40,6 +43,28 @@ class OptimisationRangesGridTest : public QObject {
   private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
+
+    // Closing the program while a range cell is being edited: the editor commits as
+    // it loses focus during teardown, and no handler of the window may run then
+    // (the sanitizer build catches a call into the half-destroyed window).
+    void destroyingTheWindowWithAnOpenEditorRunsNoHandler() {
+        auto window = std::make_unique<MainWindow>();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->cbt_YouHuaClick();
+        QTableWidget* ranges = window->Grid1_Youhuaxuanxiang;
+        for (const auto& [row, column] : {std::pair{0, 1}, std::pair{4, 2}}) {
+            ranges->setCurrentCell(row, column);
+            auto* editor = qobject_cast<QLineEdit*>(ranges->indexWidget(ranges->model()->index(row, column)));
+            QVERIFY(editor);
+            editor->setFocus();
+            QTest::keyClicks(editor, "9");
+        }
+        QWidget* open = ranges->indexWidget(ranges->currentIndex());
+        QVERIFY(open != nullptr);
+        QVERIFY(open->hasFocus());
+        window.reset();
+    }
 
     void onlyRangeAndBoundCellsOpenAnEditor_data() {
         QTest::addColumn<int>("row");

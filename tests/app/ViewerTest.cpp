@@ -1,6 +1,8 @@
 // Recording piles into the two memos, the precision list, and the results viewer:
 // page switch, "保存" enabling, font size and delete-last.
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -194,6 +196,34 @@ private slots:
         QVERIFY(w().meo_jisuanjieguo_Xls->toPlainText().isEmpty());
         QVERIFY(!w().cbt_Save->isEnabled());
         QVERIFY(!w().cbt_sanchu->isEnabled());
+    }
+
+    // After both texts were saved, taking the last pile off leaves the screen
+    // different from the files: both pages offer "保存" again, and saving writes
+    // the corrected book without the deleted pile.
+    void deleteLastAfterSavingOffersBothTextsAgain() {
+        computeThreePiles();
+        w().cbt_View->click();
+        w().cbt_Save->click();  // book
+        w().cbt_PageBook->click();
+        w().cbt_Save->click();  // table
+        QCOMPARE(w().unsavedTexts, 0);
+        QVERIFY(!w().cbt_Save->isEnabled());
+        w().cbt_sanchu->click();
+        QCOMPARE(w().pileCount, 2);
+        QCOMPARE(w().unsavedTexts, 3);
+        QVERIFY(w().cbt_Save->isEnabled());
+        w().cbt_PageBook->click();
+        QCOMPARE(w().cbt_PageBook->text(), QString("1"));
+        QVERIFY(w().cbt_Save->isEnabled());
+        w().cbt_Save->click();
+        QFile book(QDir(fixture.documents()).filePath(QStringLiteral("嵌岩桩计算书(依据JTS167-4-2012)_文本.txt")));
+        QVERIFY(book.open(QIODevice::ReadOnly));
+        const QString saved = QString::fromUtf8(book.readAll());
+        QVERIFY(saved.contains("ZH2"));
+        QVERIFY(!saved.contains("ZH3"));
+        QCOMPARE(w().unsavedTexts, 2);
+        QVERIFY(!w().cbt_Save->isEnabled());
     }
 
     void numberOfADeletedPileIsUsedAgain() {

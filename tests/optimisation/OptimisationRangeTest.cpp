@@ -185,7 +185,13 @@ INSTANTIATE_TEST_SUITE_P(
                       StopCase{"upperCaseDIsNoMarker", 1, 0, u"1.0D", RangeStopKind::NotANumber, 1, 0,
                                "'1.0D' is not a valid floating point value"},
                       StopCase{"strengthWithComma_inPeriodLocale", 2, 0, u"30,5", RangeStopKind::NotANumber, 2, 0,
-                               "'30,5' is not a valid floating point value"}),
+                               "'30,5' is not a valid floating point value"},
+                      StopCase{"hugeExponentStep", 0, 2, u"1e9223372036854775807", RangeStopKind::NotANumber, 0, 2,
+                               "'1e9223372036854775807' is not a valid floating point value"},
+                      StopCase{"lineBreakAfterTheDepthMarker", 1, 1, u"3.0d\nX", RangeStopKind::NotANumber, 1, 1,
+                               "'3.0d\nX' is not a valid floating point value"},
+                      StopCase{"tabInADiameterCell", 0, 1, u"2000\t", RangeStopKind::NotANumber, 0, 1,
+                               "'2000\t' is not a valid floating point value"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadRanges, depthCellWithDWhileMinimumHasNone) {
@@ -226,6 +232,24 @@ TEST(ReadRanges, textAfterTheFirstDIsIgnored) {
     const RangeReading r = readRanges(cells, u'.');
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(rangeValues(r.ranges.hr), (std::vector<double>{1.5, 2.0, 2.5}));
+}
+
+TEST(ReadRanges, aHugeBadCellIsQuotedShort) {
+    // A pasted megabyte is quoted by its first 100 characters and an ellipsis.
+    RangeCellTexts cells = defaultCells();
+    cells[0][0] = std::u16string(1'000'000, u'x');
+    const RangeReading r = readRanges(cells, u'.');
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.stop->message, u"'" + std::u16string(100, u'x') + u"…' is not a valid floating point value");
+}
+
+TEST(QuotedText, cutsAfterOneHundredCharactersWithoutSplittingAPair) {
+    EXPECT_EQ(quotedText(std::u16string(100, u'9')), std::u16string(100, u'9'));
+    EXPECT_EQ(quotedText(std::u16string(101, u'9')), std::u16string(100, u'9') + u"…");
+    // A character outside the BMP straddling the cut stays whole or goes whole.
+    const std::u16string pair = u"\U0001F600";
+    const std::u16string text = std::u16string(99, u'a') + pair + u"b";
+    EXPECT_EQ(quotedText(text), std::u16string(99, u'a') + u"…");
 }
 
 }  // namespace

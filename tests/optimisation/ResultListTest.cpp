@@ -136,7 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadBound{"emptyMinimum", u"", u"15000", "'' is not a valid floating point value"},
                       BadBound{"lettersInMaximum", u"10000", u"15k", "'15k' is not a valid floating point value"},
                       BadBound{"minimumReportedFirst", u"x", u"y", "'x' is not a valid floating point value"},
-                      BadBound{"commaInPeriodLocale", u"10,5", u"0", "'10,5' is not a valid floating point value"}),
+                      BadBound{"commaInPeriodLocale", u"10,5", u"0", "'10,5' is not a valid floating point value"},
+                      BadBound{"hugeExponentIsNoBound", u"1e9223372036854775807", u"0",
+                               "'1e9223372036854775807' is not a valid floating point value"},
+                      BadBound{"lineBreakInMaximum", u"10000", u"15000\n", "'15000\n' is not a valid floating point value"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Filter, commaLocaleReadsTheBoundsAndTheKeys) {
