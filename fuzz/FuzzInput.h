@@ -102,6 +102,17 @@ inline std::string show(double v) {
     std::abort();
 }
 
+// A character that would break or shift a report line: C0, DEL, C1 and the
+// Unicode line and paragraph separators.
+inline bool isControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029; }
+
+inline bool hasControl(std::u16string_view text) {
+    for (char16_t c : text) {
+        if (isControl(c)) return true;
+    }
+    return false;
+}
+
 // A double as its bits: NaN equals NaN, -0 differs from +0.
 inline bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 

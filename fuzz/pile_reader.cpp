@@ -5,10 +5,11 @@
 // a digit picks the precision mode.
 //
 // Properties: the outcome is the first failing check of the fixed order,
-// computed here from the two readers; a passing pile keeps the invariants
+// computed here from the two readers (a depth text holding a control
+// character fails its check); a passing pile keeps the invariants
 // the computation relies on and its hints; a printable result gives one book
-// block with its single closing line at the end and a one-line table row, no
-// line holding a control character.
+// block with its single closing line at the end and a table row of at least
+// 170 columns, no line holding a control character.
 #include <cmath>
 
 #include "engine/NumberReading.h"
@@ -17,6 +18,7 @@
 #include "fuzz/FuzzInput.h"
 #include "reports/CalculationBook.h"
 #include "reports/SummaryTable.h"
+#include "reports/TextColumns.h"
 
 using namespace pilecalc;
 using pilecalc::fuzz::show;
@@ -41,6 +43,8 @@ Expected expectedReading(const PileInputTexts& t, char16_t sep) {
     e.pile.d = *d;
     const auto marker = t.hr.find(u'd');
     e.pile.hrInDiameters = marker != std::u16string::npos;
+    // The depth text goes into the book as typed, the part after the marker too.
+    if (fuzz::hasControl(t.hr)) return failAt(PileField::hr, messages::depthWrong);
     const auto number = readLocaleDecimal(e.pile.hrInDiameters ? std::u16string_view(t.hr).substr(0, marker)
                                                                : std::u16string_view(t.hr),
                                           sep);
@@ -61,13 +65,6 @@ Expected expectedReading(const PileInputTexts& t, char16_t sep) {
     if (!gamma || !(*gamma > 1.0)) return failAt(PileField::gammaCR, messages::gammaWrong);
     e.pile.gammaCR = *gamma;
     return e;
-}
-
-bool hasControl(std::u16string_view line) {
-    for (char16_t c : line) {
-        if (c < 0x20 || c == 0x7F) return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -114,10 +111,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!block.empty() && block.back() == kBookBlockEnd, input + ": the block does not end with its rule");
     for (std::size_t i = 0; i < block.size(); ++i) {
         FUZZ_CHECK(i + 1 == block.size() || block[i] != kBookBlockEnd, input + ": a second closing rule in the block");
-        FUZZ_CHECK(!hasControl(block[i]), input + ": book line " + show(block[i]));
+        FUZZ_CHECK(!fuzz::hasControl(block[i]), input + ": book line " + show(block[i]));
     }
     const std::u16string row = SummaryRow(7, typed, p, result, mode, sep);
-    FUZZ_CHECK(!hasControl(row), input + ": table row " + show(row));
+    FUZZ_CHECK(!fuzz::hasControl(row), input + ": table row " + show(row));
+    // 170 columns; a value wider than its field pushes the rest right, never cut.
+    FUZZ_CHECK(DisplayWidth(row) >= 170 && row.starts_with(u"   ZH7 "), input + ": table row " + show(row));
     for (double v : {result.Qcs, result.Qcp, result.Qck, result.Qcd}) {
         FUZZ_CHECK(!formatForce(v, mode, sep).empty(), input + ": a printable force formats as nothing");
     }

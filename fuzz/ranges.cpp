@@ -3,8 +3,8 @@
 // more texts read as a raw minimum, maximum and step for deriveRange alone,
 // all separated by '|'.
 //
-// Properties: readRanges stops at the first cell, in row order, that does not
-// convert or at the first row with a negative end, naming that cell; a range
+// Properties: readRanges stops at the first cell, in row order, that holds a
+// control character or does not convert or at the first row with a negative end, naming that cell; a range
 // it returns is what deriveRange makes of the converted cells. deriveRange on
 // any numbers (NaN and infinities included) gives at least one value, the
 // two ends when the step does not fit, and values that start at the minimum,
@@ -82,7 +82,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int row = 0; row < 3; ++row) {
         double value[3] = {};
         for (int column = 0; column < 3; ++column) {
-            std::u16string_view text = cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            const std::u16string_view cell = cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            std::u16string_view text = cell;
+            if (fuzz::hasControl(cell)) {
+                FUZZ_CHECK(!reading.ok() && reading.stop->kind == RangeStopKind::NotANumber &&
+                               reading.stop->row == row && reading.stop->column == column &&
+                               reading.stop->message == notAFloatMessage(cell),
+                           input + ": expected a control character stop at row " + std::to_string(row) +
+                               " column " + std::to_string(column));
+                return 0;
+            }
             if (row == kRangeRowHr && inDiameters) {
                 const auto marker = text.find(u'd');
                 text = marker == std::u16string_view::npos ? std::u16string_view{} : text.substr(0, marker);
