@@ -120,7 +120,7 @@ inline bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) 
 
 // A property of the code under test; a violation aborts, which libFuzzer
 // reports as a crash with the input saved.
-#define FUZZ_CHECK(condition, detail)                                                  \
-    do {                                                                               \
+#define FUZZ_CHECK(condition, detail)                                                     \
+    do {                                                                                  \
         if (!(condition)) ::pilecalc::fuzz::fail(__FILE__, __LINE__, #condition, detail); \
     } while (false)

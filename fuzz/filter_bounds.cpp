@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto maximum = readLocaleDecimal(f[1], sep);
     if (!minimum || !maximum) {
         FUZZ_CHECK(!reading.ok(), input + ": read although a bound is no number");
-        FUZZ_CHECK(*reading.error == notAFloatMessage(!minimum ? f[0] : f[1]), input + ": message " + show(*reading.error));
+        FUZZ_CHECK(*reading.error == notAFloatMessage(!minimum ? f[0] : f[1]),
+                   input + ": message " + show(*reading.error));
         return 0;
     }
     FUZZ_CHECK(reading.ok(), input + ": refused two numbers");
@@ -58,9 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!(b.lower <= row.QcdKey && row.QcdKey <= b.upper)) continue;
         FUZZ_CHECK(next < kept.size(), context + ": row " + std::to_string(row.number) + " missing");
         const ResultRow& got = kept.row(next++);
-        FUZZ_CHECK(got.number == row.number && fuzz::sameBits(got.QcdKey, row.QcdKey) &&
-                       fuzz::sameBits(got.Qcd, row.Qcd),
-                   context + ": row " + std::to_string(row.number) + " missing or changed");
+        FUZZ_CHECK(
+            got.number == row.number && fuzz::sameBits(got.QcdKey, row.QcdKey) && fuzz::sameBits(got.Qcd, row.Qcd),
+            context + ": row " + std::to_string(row.number) + " missing or changed");
     }
     FUZZ_CHECK(next == kept.size(), context + ": rows outside the bounds kept");
     return 0;

@@ -145,16 +145,15 @@ void checkForce(double kN, char16_t sep) {
     for (PrecisionMode mode : {PrecisionMode::TwoDecimals, PrecisionMode::OneDecimal, PrecisionMode::WholeUnits,
                                PrecisionMode::TruncateTens, PrecisionMode::TruncateHundreds}) {
         const std::u16string out = formatForce(kN, mode, sep);
-        const std::string context = "formatForce(" + show(kN) + ", mode " + std::to_string(static_cast<int>(mode)) +
-                                    ") = " + show(out);
+        const std::string context =
+            "formatForce(" + show(kN) + ", mode " + std::to_string(static_cast<int>(mode)) + ") = " + show(out);
         if (!std::isfinite(kN)) {
             FUZZ_CHECK(out.empty(), context);
             continue;
         }
         FUZZ_CHECK(out == FormatFixed(coarsenForce(kN, mode), 7, decimalsOf(mode), sep), context);
         const double step = mode == PrecisionMode::TruncateTens ? 10.0 : 100.0;
-        if ((mode == PrecisionMode::TruncateTens || mode == PrecisionMode::TruncateHundreds) &&
-            std::fabs(kN) < 1e6) {
+        if ((mode == PrecisionMode::TruncateTens || mode == PrecisionMode::TruncateHundreds) && std::fabs(kN) < 1e6) {
             const auto back = readLocaleDecimal(out, sep);
             FUZZ_CHECK(back && std::fmod(*back, step) == 0.0 && std::fabs(*back - kN) < step,
                        context + ": not a multiple of the step just below the value");

@@ -74,8 +74,8 @@ void checkAgainstStrtod(std::u16string_view whole, std::u16string_view number, c
         FUZZ_CHECK(exact || flushed, context + ", strtod " + show(reference));
     } else {
         // Every ordinary number reads; extreme texts may be refused.
-        const bool ordinary = !overflow && (reference == 0.0 || !underflow) && grammar->exponentDigits <= 4 &&
-                              number.size() <= 64;
+        const bool ordinary =
+            !overflow && (reference == 0.0 || !underflow) && grammar->exponentDigits <= 4 && number.size() <= 64;
         FUZZ_CHECK(!ordinary, context + ", strtod " + show(reference));
     }
 }

@@ -45,9 +45,8 @@ Expected expectedReading(const PileInputTexts& t, char16_t sep) {
     e.pile.hrInDiameters = marker != std::u16string::npos;
     // The depth text goes into the book as typed, the part after the marker too.
     if (fuzz::hasControl(t.hr)) return failAt(PileField::hr, messages::depthWrong);
-    const auto number = readLocaleDecimal(e.pile.hrInDiameters ? std::u16string_view(t.hr).substr(0, marker)
-                                                               : std::u16string_view(t.hr),
-                                          sep);
+    const auto number = readLocaleDecimal(
+        e.pile.hrInDiameters ? std::u16string_view(t.hr).substr(0, marker) : std::u16string_view(t.hr), sep);
     if (!number || *number < 0.0) return failAt(PileField::hr, messages::depthWrong);
     e.pile.hr = e.pile.hrInDiameters ? *number * *d : *number;
     const auto frk = readPeriodDecimal(t.frk);
@@ -77,16 +76,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char16_t c : f[5]) {
         if (c >= u'0' && c <= u'9') mode = static_cast<PrecisionMode>((c - u'0') % 5);
     }
-    const std::string input = show(f[0]) + " " + show(f[1]) + " " + show(f[2]) + " " + show(f[3]) + " " +
-                              show(f[4]) + (texts.weathered ? " weathered" : " not weathered");
+    const std::string input = show(f[0]) + " " + show(f[1]) + " " + show(f[2]) + " " + show(f[3]) + " " + show(f[4]) +
+                              (texts.weathered ? " weathered" : " not weathered");
 
     const PileReading reading = readPileCase(texts, sep);
     const Expected expected = expectedReading(texts, sep);
     if (expected.message) {
         FUZZ_CHECK(!reading.ok(), input + ": passed, expected " + show(expected.message));
         FUZZ_CHECK(reading.failure->field == expected.field && reading.failure->message == expected.message,
-                   input + ": failed with " + show(reading.failure->message) + ", expected " +
-                       show(expected.message));
+                   input + ": failed with " + show(reading.failure->message) + ", expected " + show(expected.message));
         FUZZ_CHECK(checkNumberOf(reading.failure->field) >= 1 && checkNumberOf(reading.failure->field) <= 7, input);
         return 0;
     }

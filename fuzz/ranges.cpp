@@ -88,8 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 FUZZ_CHECK(!reading.ok() && reading.stop->kind == RangeStopKind::NotANumber &&
                                reading.stop->row == row && reading.stop->column == column &&
                                reading.stop->message == notAFloatMessage(cell),
-                           input + ": expected a control character stop at row " + std::to_string(row) +
-                               " column " + std::to_string(column));
+                           input + ": expected a control character stop at row " + std::to_string(row) + " column " +
+                               std::to_string(column));
                 return 0;
             }
             if (row == kRangeRowHr && inDiameters) {
@@ -120,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(reading.ok(), input + ": stopped although every cell is sound");
     const OptimisationRange* got[3] = {&reading.ranges.d, &reading.ranges.hr, &reading.ranges.frk};
     for (int row = 0; row < 3; ++row) {
-        FUZZ_CHECK(fuzz::sameBits(got[row]->min, derived[row]->min) && fuzz::sameBits(got[row]->max, derived[row]->max) &&
+        FUZZ_CHECK(fuzz::sameBits(got[row]->min, derived[row]->min) &&
+                       fuzz::sameBits(got[row]->max, derived[row]->max) &&
                        fuzz::sameBits(got[row]->step, derived[row]->step) && got[row]->count == derived[row]->count,
                    input + ": row " + std::to_string(row) + " differs from deriveRange");
     }

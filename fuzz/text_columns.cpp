@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string centred = AlignCentre(text, fill, width);
     FUZZ_CHECK(leftAligned == text + repeated(fill, n), context + ": AlignLeft " + show(leftAligned));
     FUZZ_CHECK(rightAligned == repeated(fill, n) + text, context + ": AlignRight " + show(rightAligned));
-    FUZZ_CHECK(centred == repeated(fill, left) + text + repeated(fill, right), context + ": AlignCentre " + show(centred));
+    FUZZ_CHECK(centred == repeated(fill, left) + text + repeated(fill, right),
+               context + ": AlignCentre " + show(centred));
     if (DisplayWidth(fill) == 1) {
         const int columns = std::max(width, textWidth);
         FUZZ_CHECK(DisplayWidth(leftAligned) == columns && DisplayWidth(rightAligned) == columns &&
