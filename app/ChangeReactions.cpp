@@ -9,17 +9,11 @@
 
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
-#include "engine/NumberReading.h"
-#include "engine/PileCase.h"
+#include "engine/EditChecks.h"
 
 using namespace pilecalc;
 
 namespace {
-
-// Locale-decimal reading of a control text; a text that does not convert gives nothing.
-std::optional<double> readValue(const QString& text) {
-    return readLocaleDecimal(text.toStdU16String(), MainWindow::decimalSeparator());
-}
 
 void blank(QLineEdit* edit) {
     if (!edit->text().isEmpty()) edit->clear();
@@ -51,22 +45,28 @@ void MainWindow::bringBackCompute() {
     cbt_View->hide();
 }
 
-void MainWindow::markChecked(QWidget* control, bool passed, const QString& message) {
-    if (passed) {
-        lb_shuoming->setText(QString());  // shown or hidden as it was
-        app::setFontColour(control, app::kBlack);
-        return;
+void MainWindow::markChecked(QWidget* control, const EditCheck& check) {
+    switch (check.tone) {
+        case CheckTone::Passed:
+            lb_shuoming->setText(QString());  // shown or hidden as it was
+            app::setFontColour(control, app::kBlack);
+            return;
+        case CheckTone::Failed:
+            showStatus(QString::fromStdU16String(check.message), app::kRed);
+            app::setFontColour(control, app::kRed);
+            return;
+        case CheckTone::Hint:
+            showStatus(QString::fromStdU16String(check.message), app::kMagenta);
+            app::setFontColour(control, app::kMagenta);
+            return;
     }
-    showStatus(message, app::kRed);
-    app::setFontColour(control, app::kRed);
 }
 
 void MainWindow::cbe_ddChange() {
     blankOutputs(true, true, true);
     resetShareLabels();
     bringBackCompute();
-    const auto d = readValue(cbe_dd->currentText());
-    markChecked(cbe_dd, d && *d > 0.0, QString::fromUtf16(messages::diameterWrong));
+    markChecked(cbe_dd, checkDiameterEdit(cbe_dd->currentText().toStdU16String(), decimalSeparator()));
 }
 
 void MainWindow::cbe_hrChange() {
@@ -81,8 +81,7 @@ void MainWindow::edt_frkChange() {
     blankOutputs(false, true, true);
     resetShareLabels();
     bringBackCompute();
-    const auto frk = readValue(edt_frk->text());
-    markChecked(edt_frk, frk && *frk >= 0.0, QStringLiteral("岩石单轴抗压强度值有错"));
+    markChecked(edt_frk, checkStrengthEdit(edt_frk->text().toStdU16String(), decimalSeparator()));
 }
 
 void MainWindow::ckb_zhongfenghuaChange() {
@@ -93,24 +92,16 @@ void MainWindow::ckb_zhongfenghuaChange() {
 }
 
 void MainWindow::cbe_zhongfenghuaChange() {
-    // Checked on every edit, ticked box or not, although a cleared box means it is not used.
     blankOutputs(true, true, true);
     resetShareLabels();
     bringBackCompute();
-    const auto reduction = readValue(cbe_zhongfenghua->currentText());
-    markChecked(cbe_zhongfenghua, reduction && *reduction >= 0.0 && *reduction <= 1.0,
-                QString::fromUtf16(messages::reductionWrong));
+    markChecked(cbe_zhongfenghua,
+                checkReductionEdit(cbe_zhongfenghua->currentText().toStdU16String(), decimalSeparator()));
 }
 
 void MainWindow::cbe_GamacrChange() {
     // γcR divides only Qcd: the other results and the shares stay.
     blankOutputs(false, false, true);
     bringBackCompute();
-    const auto gamma = readValue(cbe_Gamacr->currentText());
-    const bool passed = gamma && *gamma > 1.0;
-    markChecked(cbe_Gamacr, passed, QString::fromUtf16(messages::gammaWrong));
-    if (passed && *gamma < 1.699) {
-        showStatus(QString::fromUtf16(messages::gammaHint), app::kMagenta);
-        app::setFontColour(cbe_Gamacr, app::kMagenta);
-    }
+    markChecked(cbe_Gamacr, checkGammaEdit(cbe_Gamacr->currentText().toStdU16String(), decimalSeparator()));
 }

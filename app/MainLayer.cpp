@@ -83,16 +83,15 @@ void MainWindow::reportFailure(const QString& message, QWidget* control) {
 // The window follows the checks one by one: every check that passed before a failure
 // leaves its colour and status text, so a magenta frk survives a later failure.
 void MainWindow::applyReading(const PileReading& reading) {
-    const int failedAt = reading.ok() ? 8 : checkNumberOf(reading.failure->field);
-    if (failedAt > 1) {
+    if (reading.passedCheckOf(PileField::d)) {
         app::setFontColour(cbe_dd, kBlack);
         putText(lb_shuoming, QString());
     }
-    if (failedAt > 2) {
+    if (reading.passedCheckOf(PileField::hr)) {
         app::setFontColour(cbe_hr, kBlack);
         putText(lb_shuoming, QString());
     }
-    if (failedAt > 3) {
+    if (reading.passedCheckOf(PileField::frk)) {
         showStatus(q(classifyRock(reading.pile.frk)), kBlack);
         app::setFontColour(edt_frk, kBlack);
         if (reading.lowStrengthHint) {

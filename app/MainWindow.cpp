@@ -69,7 +69,7 @@ MainWindow::~MainWindow() {
             delegate->detach();
     }
     for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
-    delete aboutWindow;
+    delete m_aboutWindow;
 }
 
 void MainWindow::setClockForTesting(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
@@ -79,11 +79,9 @@ void MainWindow::setPermissionServiceForTesting(pilecalc::platform::PermissionSe
 }
 
 void MainWindow::FormCreate() {
-    pileCount = 0;
-    unsavedTexts = 0;
-    optimisationMode = 0;
-    dOrder = 0;
-    QcdOrder = 0;
+    m_run = {};
+    m_optimisationMode = pilecalc::app::OptimisationMode::Off;
+    m_sort = {};
     fillRangesGrid();
     createOptimisationLists();
 }
@@ -112,7 +110,7 @@ void MainWindow::fillRangesGrid() {
 
 void MainWindow::FormClose() {
     // Nothing is asked and nothing is saved; the about window goes with the main window.
-    if (aboutWindow) aboutWindow->hide();
+    if (m_aboutWindow) m_aboutWindow->hide();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -133,18 +131,20 @@ void MainWindow::cbt_tuichuClick() { close(); }
 void MainWindow::cbt_YouHuaClick() {
     MainFormLayer->hide();
     YouHuaFormLayer->show();
-    optimisationMode = 1;
+    m_optimisationMode = pilecalc::app::OptimisationMode::On;
 }
 
 void MainWindow::cbt_YHfanhuiClick() {
     MainFormLayer->show();
     YouHuaFormLayer->hide();
-    optimisationMode = 0;
+    m_optimisationMode = pilecalc::app::OptimisationMode::Off;
 }
 
 void MainWindow::cbt_CopyRightClick() {
-    if (!aboutWindow) aboutWindow = new AboutWindow();  // owned by nobody, kept for the run
-    const bool alreadyShown = aboutWindow->isVisible();
-    aboutWindow->show();
-    if (alreadyShown) aboutWindow->raise();  // behind the main window: bring it forward
+    // Parentless, so it is a window of its own; kept for the run and deleted with the
+    // main window.
+    if (!m_aboutWindow) m_aboutWindow = new AboutWindow();
+    const bool alreadyShown = m_aboutWindow->isVisible();
+    m_aboutWindow->show();
+    if (alreadyShown) m_aboutWindow->raise();  // behind the main window: bring it forward
 }

@@ -6,16 +6,19 @@
 //      lb_shuoming and the stop message on lb_YHxingxi, and ends the run silently;
 //   2. pilecalc::computePile -> PileResult; a result that is not finite is refused the same way;
 //   3. showPileResult: six output edits and two share labels at the mode of popbox_jingdu;
-//   4. only while optimisationMode == 0, the record step: pileCount + 1, a summary table row
-//      and a calculation book block (reports/), the memos re-synced, cbt_View in place of
-//      cbt_compute.
+//   4. only outside the optimisation layer, the record step: the pile goes into the run's
+//      record (reports/RunRecord: a summary table row and a calculation book block), the
+//      memos show the record's lines, cbt_View takes the place of cbt_compute.
 // The window only moves texts between controls and those functions; every figure is
 // computed in engine/ and every report line is built in reports/.
 //
 // The implementation is split by layer: MainLayer.cpp (compute and display),
 // ChangeReactions.cpp (input edits), ResultsViewer.cpp and RecordStep.cpp (the two memos),
-// Saving.cpp (result files), MainWindowControls*.cpp (building the controls) and
-// Optimisation*.cpp (the optimisation layer).
+// Saving.cpp (result files), MainLayerControls.cpp and OtherLayerControls.cpp (building
+// the controls) and Optimisation*.cpp (the optimisation layer).
+//
+// Every control carries its design name as objectName; tests and tools find them with
+// findChild. The window's state is private and typed; captions follow the state.
 
 #include <QDateTime>
 #include <QString>
@@ -25,11 +28,15 @@
 #include <string>
 #include <vector>
 
+#include "app/WindowState.h"
+#include "engine/EditChecks.h"
 #include "engine/NumberFormat.h"
 #include "engine/PileCase.h"
 #include "engine/PileResult.h"
+#include "optimisation/ResultSorting.h"
 #include "platform/Permissions.h"
 #include "reports/ReportInputs.h"
+#include "reports/RunRecord.h"
 
 class QCheckBox;
 class QComboBox;
@@ -50,24 +57,106 @@ class ScaledLayer;
 
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // ---- shared run state (all zeroed by FormCreate) ----
-    int pileCount = 0;         // piles held in the calculation book and the summary table
-    int unsavedTexts = 0;      // bit 1: book unsaved, bit 2: table unsaved
-    int optimisationMode = 0;  // 1 while the optimisation layer is in use
-    int dOrder = 0;            // sort state of the d key of the optimisation lists
-    int QcdOrder = 0;          // sort state of the Qcd key of the optimisation lists
+    // ---- run state, read only ----
+    const pilecalc::RunRecord& runRecord() const { return m_run; }
+    int pileCount() const { return m_run.pileCount(); }                       // piles in the book and the table
+    int unsavedTexts() const { return m_run.unsavedTexts(); }                 // 1 book, 2 table, 3 both unsaved
+    const pilecalc::Lines& bookLines() const { return m_run.bookLines(); }    // meo_jisuanjieguo_Doc
+    const pilecalc::Lines& tableLines() const { return m_run.tableLines(); }  // meo_jisuanjieguo_Xls
+    pilecalc::app::OptimisationMode optimisationMode() const { return m_optimisationMode; }
+    pilecalc::SortOrder dOrder() const { return m_sort.dOrder; }
+    pilecalc::SortOrder QcdOrder() const { return m_sort.QcdOrder; }
+    pilecalc::app::ViewerPage viewerPage() const { return m_viewerPage; }
+    pilecalc::app::ListColumns listColumns() const { return m_listColumns; }
+    // The about window once it has been opened; nullptr before.
+    AboutWindow* aboutWindow() const { return m_aboutWindow; }
+    // Name of the storage-write permission; the desktop leaves it empty.
+    const QString& FPermissionWriteExternalStorage() const { return m_permissionWriteStorage; }
 
-    // The two report texts, one entry per memo line; the memos show them joined by line breaks.
-    pilecalc::Lines bookLines;   // calculation book (meo_jisuanjieguo_Doc)
-    pilecalc::Lines tableLines;  // pile summary table (meo_jisuanjieguo_Xls)
+    // ---- hooks for tests and the screenshot tool ----
+    void setClockForTesting(std::function<QDateTime()> clock);
+    void setPermissionServiceForTesting(pilecalc::platform::PermissionService* service);
+    // A platform that asks the user names the storage-write permission.
+    void setWritePermissionNameForTesting(const QString& name) { m_permissionWriteStorage = name; }
 
-    // Name of the storage-write permission; the desktop leaves both empty.
-    QString FPermissionWriteExternalStorage;
-    QString FPermissionReadExternalStorage;
+    // The compute operation with its outcome: true when the pile was computed and shown
+    // (and recorded outside optimisation mode), false when a check or the number range
+    // refused it. cbt_computeClick runs exactly this.
+    bool runCompute();
+
+    // Precision mode selected in popbox_jingdu.
+    pilecalc::PrecisionMode precisionMode() const;
+    // Decimal separator of the default locale, used for every reading and writing of numbers.
+    static char16_t decimalSeparator();
+
+    // True while a batch run computes between the slices that keep the window alive;
+    // "停止" (cbt_YHcompute relabelled), Esc or closing the window asks it to stop.
+    bool optimisationRunning() const { return m_batchRunning; }
+    void requestOptimisationStop() { m_batchStopRequested = true; }
+
+  public slots:
+    // ---- window and main layer ----
+    void FormCreate();
+    void FormClose();
+    void cbt_tuichuClick();
+    void cbt_YouHuaClick();
+    void cbt_YHfanhuiClick();
+    void cbt_computeClick();
+    void cbe_ddChange();
+    void cbe_hrChange();
+    void edt_frkChange();
+    void cbe_zhongfenghuaChange();
+    void ckb_zhongfenghuaChange();
+    void cbe_GamacrChange();
+    void cbt_JingDuClick();
+    void popbox_jingduChange();
+    void cbt_CopyRightClick();
+
+    // ---- results viewer ----
+    void cbt_ViewClick();
+    void cbt_ExitClick();
+    void cbt_PageBookClick();
+    void cbt_sanchuClick();
+    void tcb_meoFontSizeChange();
+
+    // ---- saving ----
+    void cbt_SaveClick();
+    void RequestSave();
+    void DisplayRationale(QObject* sender, const QStringList& permissions, std::function<void()> proceed);
+    void SaveResultFiles(QObject* sender, const QStringList& permissions,
+                         const std::vector<pilecalc::platform::PermissionStatus>& grantResults);
+
+    // ---- optimisation layer (app/Optimisation*.cpp) ----
+    void Grid1_YouhuaxuanxiangSelectCell(int column, int row);
+    void Grid1_YouhuaxuanxiangEditingDone(int column, int row);
+    void cbt_YHcomputeClick();
+    void cbt_YHsaixuanClick();
+    void Grid2_YouhuajieguoHeaderClick(int column);
+    void Grid3_YouhuasaixuanHeaderClick(int column);
+    void Grid2_YouhuajieguoCellDblClick(int column, int row);
+    void Grid3_YouhuasaixuanCellDblClick(int column, int row);
+    void cbt_zhangkaiClick();
+    void cbt_YHsaveClick();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // ---- run state ----
+    pilecalc::RunRecord m_run;
+    pilecalc::app::OptimisationMode m_optimisationMode = pilecalc::app::OptimisationMode::Off;
+    pilecalc::SortState m_sort;  // one pair of sort states serves both result lists
+    pilecalc::app::ViewerPage m_viewerPage = pilecalc::app::ViewerPage::Book;
+    pilecalc::app::ListColumns m_listColumns = pilecalc::app::ListColumns::Folded;
+    QString m_permissionWriteStorage;
+    QString m_permissionReadStorage;
+    bool m_batchRunning = false;
+    bool m_batchStopRequested = false;
 
     // ---- layers ----
     pilecalc::app::ScaledLayer* MainFormLayer = nullptr;
@@ -137,96 +226,23 @@ public:
     QPushButton* cbt_YHfanhui = nullptr;
     QLabel* lb_YHxingxi = nullptr;
 
-    // The about window, created on first use and kept for the run.
-    AboutWindow* aboutWindow = nullptr;
+    AboutWindow* m_aboutWindow = nullptr;  // created on first use, owned by this window's destructor
 
-    // ---- hooks for tests and the screenshot tool ----
-    void setClockForTesting(std::function<QDateTime()> clock);
-    void setPermissionServiceForTesting(pilecalc::platform::PermissionService* service);
-
-    // The compute operation with its outcome: true when the pile was computed and shown
-    // (and recorded outside optimisation mode), false when a check or the number range
-    // refused it. cbt_computeClick runs exactly this.
-    bool runCompute();
-
-    // Precision mode selected in popbox_jingdu.
-    pilecalc::PrecisionMode precisionMode() const;
-    // Decimal separator of the default locale, used for every reading and writing of numbers.
-    static char16_t decimalSeparator();
-
-public slots:
-    // ---- window and main layer ----
-    void FormCreate();
-    void FormClose();
-    void cbt_tuichuClick();
-    void cbt_YouHuaClick();
-    void cbt_YHfanhuiClick();
-    void cbt_computeClick();
-    void cbe_ddChange();
-    void cbe_hrChange();
-    void edt_frkChange();
-    void cbe_zhongfenghuaChange();
-    void ckb_zhongfenghuaChange();
-    void cbe_GamacrChange();
-    void cbt_JingDuClick();
-    void popbox_jingduChange();
-    void cbt_CopyRightClick();
-
-    // ---- results viewer ----
-    void cbt_ViewClick();
-    void cbt_ExitClick();
-    void cbt_PageBookClick();
-    void cbt_sanchuClick();
-    void tcb_meoFontSizeChange();
-
-    // ---- saving ----
-    void cbt_SaveClick();
-    void RequestSave();
-    void DisplayRationale(QObject* sender, const QStringList& permissions, std::function<void()> proceed);
-    void SaveResultFiles(QObject* sender, const QStringList& permissions,
-                         const std::vector<pilecalc::platform::PermissionStatus>& grantResults);
-
-    // ---- optimisation layer (app/Optimisation*.cpp) ----
-public slots:
-    void Grid1_YouhuaxuanxiangSelectCell(int column, int row);
-    void Grid1_YouhuaxuanxiangEditingDone(int column, int row);
-    void cbt_YHcomputeClick();
-    void cbt_YHsaixuanClick();
-    void Grid2_YouhuajieguoHeaderClick(int column);
-    void Grid3_YouhuasaixuanHeaderClick(int column);
-    void Grid2_YouhuajieguoCellDblClick(int column, int row);
-    void Grid3_YouhuasaixuanCellDblClick(int column, int row);
-    void cbt_zhangkaiClick();
-    void cbt_YHsaveClick();
-
-public:
-    // Creation steps of the optimisation layer run by FormCreate after the ranges grid is
-    // filled: the 17 column headers of both result lists and their models.
-    void createOptimisationLists();
-    // The optimisation branch of SaveResultFiles: writes the visible result list.
-    void saveOptimisationList();
-    // True while a batch run computes between the slices that keep the window alive;
-    // "停止" (cbt_YHcompute relabelled), Esc or closing the window asks it to stop.
-    bool optimisationRunning() const { return m_batchRunning; }
-    void requestOptimisationStop() { m_batchStopRequested = true; }
-
-private:
-    bool m_batchRunning = false;
-    bool m_batchStopRequested = false;
-
-public:
-    // ---- end of optimisation layer ----
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     void buildMainLayer();
     void buildOptimisationLayer();
     void buildViewerLayer();
     void wireHandlers();
     void fillRangesGrid();
+    // Creation steps of the optimisation layer run by FormCreate after the ranges grid is
+    // filled: the 17 column headers of both result lists and their models.
+    void createOptimisationLists();
+    // The optimisation branch of SaveResultFiles: writes the visible result list.
+    void saveOptimisationList();
+    // The viewer's page, its caption and "保存" for the unsaved state of that page.
+    void showViewerPage(pilecalc::app::ViewerPage page);
+    // Optimisation layer helpers (Optimisation*.cpp).
+    void pickBack(QTableView* list, int row);
+    void resultHeaderClick(QTableView* list, int column);
 
     // Steps of the compute operation (MainLayer.cpp).
     void applyReading(const pilecalc::PileReading& reading);
@@ -235,14 +251,13 @@ private:
     void showPileResult(const pilecalc::PileResult& result, pilecalc::PrecisionMode mode);
 
     // Record step and memo upkeep (RecordStep.cpp).
-    void recordPile(const pilecalc::PileCase& pile, const pilecalc::PileResult& result,
-                    pilecalc::PrecisionMode mode);
+    void recordPile(const pilecalc::PileCase& pile, const pilecalc::PileResult& result, pilecalc::PrecisionMode mode);
 
     // Shared parts of the change reactions (ChangeReactions.cpp).
     void blankOutputs(bool coefficients, bool forces, bool designValue);
     void resetShareLabels();
     void bringBackCompute();
-    void markChecked(QWidget* control, bool passed, const QString& message);
+    void markChecked(QWidget* control, const pilecalc::EditCheck& check);
 
     std::function<QDateTime()> m_clock;
     pilecalc::platform::PermissionService* m_permissions = nullptr;

@@ -22,6 +22,7 @@
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
+#include "app/RangesGridDelegate.h"
 #include "optimisation/BatchRun.h"
 #include "optimisation/OptimisationMessages.h"
 #include "optimisation/OptimisationRange.h"
@@ -39,11 +40,6 @@ constexpr auto kQuietRun = 150ms;
 // Slices of a longer run, and how often its progress text is renewed.
 constexpr auto kSlice = 30ms;
 constexpr auto kProgressEvery = 250ms;
-
-QString cellText(const QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
 
 // While a run computes: Esc asks it to stop, and so does closing the window.
 class StopListener final : public QObject {
@@ -70,42 +66,35 @@ class StopListener final : public QObject {
 // and gets its own state back afterwards, whatever way the run ends.
 class RunningLayer {
   public:
-    RunningLayer(MainWindow& w, bool& running)
-        : m_w(w), m_running(running), m_controls{w.Grid1_Youhuaxuanxiang, w.Grid2_Youhuajieguo, w.Grid3_Youhuasaixuan,
-                                                 w.cbt_zhangkai,          w.cbt_YHsaixuan,      w.cbt_YHsave,
-                                                 w.cbt_YHfanhui} {
+    RunningLayer(QPushButton* compute, const std::array<QWidget*, 7>& others, bool& running)
+        : m_compute(compute), m_running(running), m_controls(others) {
         for (std::size_t i = 0; i < m_controls.size(); ++i) {
             m_enabled[i] = m_controls[i]->isEnabled();
             m_controls[i]->setEnabled(false);
         }
-        m_computeEnabled = w.cbt_YHcompute->isEnabled();
-        m_computeText = w.cbt_YHcompute->text();
-        w.cbt_YHcompute->setText(QStringLiteral("停止"));
-        w.cbt_YHcompute->setEnabled(true);
+        m_computeEnabled = m_compute->isEnabled();
+        m_computeText = m_compute->text();
+        m_compute->setText(QStringLiteral("停止"));
+        m_compute->setEnabled(true);
         m_running = true;
     }
     ~RunningLayer() {
         m_running = false;
-        m_w.cbt_YHcompute->setText(m_computeText);
-        m_w.cbt_YHcompute->setEnabled(m_computeEnabled);
+        m_compute->setText(m_computeText);
+        m_compute->setEnabled(m_computeEnabled);
         for (std::size_t i = 0; i < m_controls.size(); ++i) m_controls[i]->setEnabled(m_enabled[i]);
     }
     RunningLayer(const RunningLayer&) = delete;
     RunningLayer& operator=(const RunningLayer&) = delete;
 
   private:
-    MainWindow& m_w;
+    QPushButton* m_compute;
     bool& m_running;
     std::array<QWidget*, 7> m_controls;
     std::array<bool, 7> m_enabled{};
     bool m_computeEnabled = true;
     QString m_computeText;
 };
-
-CombinationTexts currentInputTexts(const MainWindow& w) {
-    return {w.cbe_dd->currentText().toStdU16String(), w.cbe_hr->currentText().toStdU16String(),
-            w.edt_frk->text().toStdU16String()};
-}
 
 }  // namespace
 
@@ -121,13 +110,13 @@ void MainWindow::cbt_YHcomputeClick() {
     Grid2_Youhuajieguo->show();
     Grid3_Youhuasaixuan->hide();
     lb_YHxingxi->clear();
-    optimisationMode = 1;
+    m_optimisationMode = app::OptimisationMode::On;
 
     const char16_t sep = decimalSeparator();
     RangeCellTexts cells;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            cells[row][column] = cellText(Grid1_Youhuaxuanxiang, row, column + 1).toStdU16String();
+            cells[row][column] = app::rangesCellText(Grid1_Youhuaxuanxiang, row, column + 1).toStdU16String();
         }
     }
     const RangeReading reading = readRanges(cells, sep);
@@ -156,13 +145,17 @@ void MainWindow::cbt_YHcomputeClick() {
     settings.gammaCR = cbe_Gamacr->currentText().toStdU16String();
     settings.mode = precisionMode();
     settings.decimalSeparator = sep;
-    const CombinationTexts before = currentInputTexts(*this);
+    const CombinationTexts before{cbe_dd->currentText().toStdU16String(), cbe_hr->currentText().toStdU16String(),
+                                  edt_frk->text().toStdU16String()};
 
     BatchRun run(reading.ranges, settings);
     run.runFor(kQuietRun);
     if (!run.done()) {
         m_batchStopRequested = false;
-        const RunningLayer running(*this, m_batchRunning);
+        const RunningLayer running(cbt_YHcompute,
+                                   {Grid1_Youhuaxuanxiang, Grid2_Youhuajieguo, Grid3_Youhuasaixuan, cbt_zhangkai,
+                                    cbt_YHsaixuan, cbt_YHsave, cbt_YHfanhui},
+                                   m_batchRunning);
         const StopListener listener(*this);
         auto shown = std::chrono::steady_clock::now() - kProgressEvery;
         while (!run.done() && !m_batchStopRequested) {
@@ -226,8 +219,7 @@ void MainWindow::cbt_YHcomputeClick() {
         cbt_YHsaixuan->setEnabled(true);
         cbt_YHsave->setEnabled(true);
     }
-    dOrder = static_cast<int>(SortOrder::None);
-    QcdOrder = static_cast<int>(SortOrder::None);
+    m_sort = {};
     for (app::ResultListModel* model : {&raw, &filtered}) {
         model->setHeader(resultColumn::d, qs(diameterHeader(SortOrder::None)));
         model->setHeader(resultColumn::Qcd, qs(QcdHeader(SortOrder::None)));

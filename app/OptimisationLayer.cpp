@@ -93,7 +93,8 @@ void MainWindow::Grid1_YouhuaxuanxiangEditingDone(int column, int row) {
 
 void MainWindow::cbt_zhangkaiClick() {
     // The toggle has no rows of its own to add: the lists keep exactly their rows.
-    const bool expand = cbt_zhangkai->text() == QStringLiteral("展开");
+    const bool expand = m_listColumns == app::ListColumns::Folded;
+    m_listColumns = expand ? app::ListColumns::Expanded : app::ListColumns::Folded;
     Grid1_Youhuaxuanxiang->setColumnHidden(4, !expand);
     for (QTableView* list : {Grid2_Youhuajieguo, Grid3_Youhuasaixuan}) {
         for (int c = 0; c < kResultColumns; ++c) list->setColumnHidden(c, !expand && foldedColumn(c));
@@ -101,24 +102,20 @@ void MainWindow::cbt_zhangkaiClick() {
     cbt_zhangkai->setText(expand ? QStringLiteral("折叠") : QStringLiteral("展开"));
 }
 
-namespace {
-
 // Writes a listed pile's inputs into the main layer in the order d, hr, frk, weathering
 // box, reduction; each write that changes a value runs that input's change reaction.
-void pickBack(MainWindow& w, QTableView* list, int row) {
+void MainWindow::pickBack(QTableView* list, int row) {
     const ResultList& rows = app::resultModel(list).list();
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return;
     const auto cells = rows.cells(static_cast<std::size_t>(row));
-    w.cbe_dd->setEditText(qs(cells[resultColumn::d]));
-    w.cbe_hr->setEditText(qs(cells[resultColumn::hr]));
-    w.edt_frk->setText(qs(cells[resultColumn::frk]));
-    w.ckb_zhongfenghua->setChecked(cells[resultColumn::weathered] == u"是");
-    w.cbe_zhongfenghua->setEditText(qs(cells[resultColumn::reduction]));
-    w.cbt_YHfanhuiClick();
+    cbe_dd->setEditText(qs(cells[resultColumn::d]));
+    cbe_hr->setEditText(qs(cells[resultColumn::hr]));
+    edt_frk->setText(qs(cells[resultColumn::frk]));
+    ckb_zhongfenghua->setChecked(cells[resultColumn::weathered] == u"是");
+    cbe_zhongfenghua->setEditText(qs(cells[resultColumn::reduction]));
+    cbt_YHfanhuiClick();
 }
 
-}  // namespace
+void MainWindow::Grid2_YouhuajieguoCellDblClick(int, int row) { pickBack(Grid2_Youhuajieguo, row); }
 
-void MainWindow::Grid2_YouhuajieguoCellDblClick(int, int row) { pickBack(*this, Grid2_Youhuajieguo, row); }
-
-void MainWindow::Grid3_YouhuasaixuanCellDblClick(int, int row) { pickBack(*this, Grid3_Youhuasaixuan, row); }
+void MainWindow::Grid3_YouhuasaixuanCellDblClick(int, int row) { pickBack(Grid3_Youhuasaixuan, row); }

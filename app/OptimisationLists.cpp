@@ -6,9 +6,12 @@
 #include <QTableView>
 #include <QTableWidget>
 
+#include "app/BackgroundSave.h"
 #include "app/FontColour.h"
+#include "app/ListFileLines.h"
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
+#include "app/RangesGridDelegate.h"
 #include "optimisation/OptimisationMessages.h"
 #include "optimisation/ResultFilter.h"
 #include "optimisation/ResultSorting.h"
@@ -23,11 +26,6 @@ using pilecalc::app::resultModel;
 
 namespace {
 
-QString cellText(const QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
 void showInfo(QLabel* label, const std::u16string& text) {
     app::setFontColour(label, app::kBlack);
     label->setText(qs(text));
@@ -38,8 +36,8 @@ void showInfo(QLabel* label, const std::u16string& text) {
 void MainWindow::cbt_YHsaixuanClick() {
     // Both bounds convert before anything changes: a bad bound leaves the lists as they are.
     const FilterReading bounds =
-        readFilterBounds(cellText(Grid1_Youhuaxuanxiang, 4, 1).toStdU16String(),
-                         cellText(Grid1_Youhuaxuanxiang, 4, 2).toStdU16String(), decimalSeparator());
+        readFilterBounds(app::rangesCellText(Grid1_Youhuaxuanxiang, 4, 1).toStdU16String(),
+                         app::rangesCellText(Grid1_Youhuaxuanxiang, 4, 2).toStdU16String(), decimalSeparator());
     if (!bounds.ok()) app::throwConversionError(*bounds.error);
 
     app::ResultListModel& filtered = resultModel(Grid3_Youhuasaixuan);
@@ -58,36 +56,28 @@ void MainWindow::cbt_YHsaixuanClick() {
         cbt_YHsave->setEnabled(true);
     }
     cbt_YHsaixuan->setEnabled(false);
-    dOrder = static_cast<int>(SortOrder::None);
-    QcdOrder = static_cast<int>(SortOrder::None);
+    m_sort = {};
     filtered.setHeader(resultColumn::d, qs(diameterHeader(SortOrder::None)));
     filtered.setHeader(resultColumn::Qcd, qs(QcdHeader(SortOrder::None)));
 }
 
-namespace {
-
 // column is the clicked column's own position, wherever the user has dragged it.
-void headerClick(MainWindow& w, QTableView* list, int column) {
+void MainWindow::resultHeaderClick(QTableView* list, int column) {
     app::ResultListModel& model = resultModel(list);
-    SortState state{static_cast<SortOrder>(w.dOrder), static_cast<SortOrder>(w.QcdOrder)};
     HeaderClickOutcome outcome;
-    model.reorder([&](ResultList& rows) { outcome = clickResultHeader(rows, column, state); });
-    w.dOrder = static_cast<int>(state.dOrder);
-    w.QcdOrder = static_cast<int>(state.QcdOrder);
-    showInfo(w.lb_YHxingxi, outcome.message);
+    model.reorder([&](ResultList& rows) { outcome = clickResultHeader(rows, column, m_sort); });
+    showInfo(lb_YHxingxi, outcome.message);
     if (outcome.reordered) {
-        w.cbt_YHsave->setEnabled(true);
+        cbt_YHsave->setEnabled(true);
         model.setHeader(resultColumn::d, qs(outcome.dHeader));
         model.setHeader(resultColumn::Qcd, qs(outcome.QcdHeader));
     }
     if (outcome.selectFirstRow) list->setCurrentIndex(model.index(0, column));
 }
 
-}  // namespace
+void MainWindow::Grid2_YouhuajieguoHeaderClick(int column) { resultHeaderClick(Grid2_Youhuajieguo, column); }
 
-void MainWindow::Grid2_YouhuajieguoHeaderClick(int column) { headerClick(*this, Grid2_Youhuajieguo, column); }
-
-void MainWindow::Grid3_YouhuasaixuanHeaderClick(int column) { headerClick(*this, Grid3_Youhuasaixuan, column); }
+void MainWindow::Grid3_YouhuasaixuanHeaderClick(int column) { resultHeaderClick(Grid3_Youhuasaixuan, column); }
 
 void MainWindow::cbt_YHsaveClick() { RequestSave(); }
 
@@ -107,20 +97,17 @@ void MainWindow::saveOptimisationList() {
         const ResultList& rows = resultModel(target.list).list();
         if (target.list->isHidden() || rows.empty()) continue;
 
-        const Lines head = OptimisationTableHead(target.titleWord);
-        const Lines footer = SummaryFooter(platform::timeText(m_clock(), QLocale()).toStdU16String());
-        const std::size_t lineCount = head.size() + rows.size() + footer.size();
         // Rows are numbered 1..N in the order on screen; a million-row list streams to disk.
-        const auto lineAt = [&](std::size_t k) -> std::u16string {
-            if (k < head.size()) return head[k];
-            k -= head.size();
-            if (k < rows.size()) return rows.tableLine(k);
-            return footer[k - rows.size()];
-        };
-        const auto outcome = platform::saveOptimisationFile(target.fileName, lineCount, lineAt);
+        const app::ResultListLines lines(rows, target.titleWord,
+                                         SummaryFooter(platform::timeText(m_clock(), QLocale()).toStdU16String()));
+        const auto outcome = app::runSave(*this, lb_YHxingxi, [&](platform::SaveControl& control) {
+            return platform::streamResultFile(target.fileName, platform::ResultFileKind::OptimisationTable, lines,
+                                              &control);
+        });
         if (!outcome.ok) {
-            // Nothing was written over the old file; the button stays as it was.
-            platform::showErrorReport(this, outcome.error);
+            // Nothing was written over the old file; the button stays as it was. A save
+            // the user stopped needs no message.
+            if (!outcome.stopped) platform::showErrorReport(this, outcome.error);
             return;
         }
         cbt_YHsave->setEnabled(false);

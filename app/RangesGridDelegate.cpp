@@ -12,6 +12,11 @@ void RangesGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model
     if (m_onAccepted && index.isValid()) m_onAccepted(index.column(), index.row());
 }
 
+QString rangesCellText(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
 void RangesGridItem::setData(int role, const QVariant& value) {
     const bool sameText = (role == Qt::DisplayRole || role == Qt::EditRole) && data(Qt::DisplayRole) == value;
     QTableWidgetItem::setData(role, value);

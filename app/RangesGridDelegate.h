@@ -5,6 +5,7 @@
 // one the cell already held: accepting an edit is what re-enables "计算" or "筛选",
 // whether or not the value changed. An edit cancelled with Esc stores nothing and
 // reports nothing.
+#include <QString>
 #include <QStyledItemDelegate>
 #include <QTableWidgetItem>
 #include <functional>
@@ -36,6 +37,9 @@ class RangesGridItem final : public QTableWidgetItem {
     QTableWidgetItem* clone() const override { return new RangesGridItem(*this); }
     void setData(int role, const QVariant& value) override;
 };
+
+// The text of a cell of the ranges grid; a cell without an item reads as empty.
+QString rangesCellText(const QTableWidget* grid, int row, int column);
 
 // The cells of the ranges grid that take edits: rows 0 to 2 (d, hr, frk) in the minimum,
 // maximum and step columns, and the Qcd bounds of row 4 (minimum and maximum).

@@ -1,9 +1,11 @@
 // Saving the results: the permission request, then the text on screen to its file.
 #include <QPushButton>
 
+#include "app/BackgroundSave.h"
 #include "app/MainWindow.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageDialog.h"
+#include "platform/LineStream.h"
 #include "platform/ResultFile.h"
 
 using pilecalc::platform::PermissionStatus;
@@ -20,7 +22,7 @@ void MainWindow::cbt_SaveClick() {
 }
 
 void MainWindow::RequestSave() {
-    const QStringList permissions{FPermissionWriteExternalStorage};
+    const QStringList permissions{m_permissionWriteStorage};
     m_permissions->requestPermissions(
         this, permissions,
         [this](QObject* sender, const QStringList& names, const std::vector<PermissionStatus>& grants) {
@@ -34,7 +36,7 @@ void MainWindow::RequestSave() {
 void MainWindow::DisplayRationale(QObject*, const QStringList& permissions, std::function<void()> proceed) {
     QString message;
     for (const QString& name : permissions) {
-        if (name == FPermissionWriteExternalStorage) message += QStringLiteral("需要存贮权限，否则计算结果不能存盘");
+        if (name == m_permissionWriteStorage) message += QStringLiteral("需要存贮权限，否则计算结果不能存盘");
     }
     pilecalc::platform::showMessage(this, message, std::move(proceed));
 }
@@ -44,22 +46,25 @@ void MainWindow::SaveResultFiles(QObject*, const QStringList&, const std::vector
         pilecalc::platform::showMessage(this, QStringLiteral("无权存盘"));
         return;
     }
-    if (optimisationMode == 1) {
+    if (m_optimisationMode == pilecalc::app::OptimisationMode::On) {
         saveOptimisationList();
         return;
     }
-    if (optimisationMode != 0) return;
 
-    const QString page = cbt_PageBook->text();
-    const bool book = page == QStringLiteral("1");
-    if (!book && page != QStringLiteral("2")) return;
-    const auto outcome =
-        pilecalc::platform::saveMemoFile(book ? kBookFile : kTableFile, book ? bookLines : tableLines);
+    // The viewer's page decides which text is written.
+    const bool book = m_viewerPage == pilecalc::app::ViewerPage::Book;
+    const pilecalc::ReportText text = book ? pilecalc::ReportText::Book : pilecalc::ReportText::Table;
+    const pilecalc::platform::LinesSource lines(m_run.lines(text));
+    const auto outcome = pilecalc::app::runSave(*this, nullptr, [&](pilecalc::platform::SaveControl& control) {
+        return pilecalc::platform::streamResultFile(book ? kBookFile : kTableFile,
+                                                    pilecalc::platform::ResultFileKind::Memo, lines, &control);
+    });
     if (!outcome.ok) {
-        // The text stays unsaved: the state and "保存" are left as they were.
-        pilecalc::platform::showErrorReport(this, outcome.error);
+        // The text stays unsaved: the state and "保存" are left as they were. A save the
+        // user stopped needs no message.
+        if (!outcome.stopped) pilecalc::platform::showErrorReport(this, outcome.error);
         return;
     }
-    unsavedTexts -= book ? 1 : 2;
+    m_run.markSaved(text);
     cbt_Save->setEnabled(false);
 }

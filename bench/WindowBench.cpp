@@ -12,6 +12,7 @@
 
 #include "app/MainWindow.h"
 #include "platform/DocumentsFolder.h"
+#include "support/WindowControls.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void writeHundredThousand(MainWindow& w) {
     const char* cells[3][3] = {{"1000", "1990", "10"}, {"2000", "2990", "10"}, {"10", "100", "10"}};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            w.Grid1_Youhuaxuanxiang->item(row, column + 1)->setText(QString::fromLatin1(cells[row][column]));
+            ui(w).Grid1_Youhuaxuanxiang->item(row, column + 1)->setText(QString::fromLatin1(cells[row][column]));
         }
     }
 }
@@ -32,12 +33,12 @@ void BM_WindowBatch(benchmark::State& state) {
     writeHundredThousand(w);
     QApplication::processEvents();
     for (auto _ : state) {
-        w.cbt_YHcompute->setEnabled(true);
-        w.cbt_YHcompute->click();
+        ui(w).cbt_YHcompute->setEnabled(true);
+        ui(w).cbt_YHcompute->click();
         QApplication::processEvents();
-        w.Grid2_Youhuajieguo->viewport()->repaint();
+        ui(w).Grid2_Youhuajieguo->viewport()->repaint();
     }
-    const int rows = w.Grid2_Youhuajieguo->model()->rowCount();
+    const int rows = ui(w).Grid2_Youhuajieguo->model()->rowCount();
     if (rows != 100000) state.SkipWithError(qPrintable("unexpected row count " + QString::number(rows)));
     state.counters["rows"] = rows;
     state.counters["rows_per_s"] = benchmark::Counter(

@@ -52,8 +52,8 @@ PileResult computePile(const PileCase& pile) {
         r.ratioCapped = true;
         r.ratioUsed = 5.0;
         r.hrUsed = 5.0 * pile.d;
-        zetaS = 0.070;
-        zetaP = 0.12;
+        zetaS = kZetaS[5];  // point 5 taken directly, not interpolated
+        zetaP = kZetaP[5];
     }
 
     r.zetaS = zetaS * pile.reduction;
@@ -62,8 +62,9 @@ PileResult computePile(const PileCase& pile) {
     r.A = kPi * pile.d * pile.d / 4000000.0;
     r.U2 = kPi * pile.d / 1000.0;
 
-    // U2 * zetaS * frk * hr with frk in kPa and lengths in m, kept in the
-    // order of the code's formula so the kN figures match to the last digit.
+    // Equals U2 * zetaS * frk * hr with frk in kPa and the lengths in m, but is
+    // computed as zetaS * frk * pi * d * hr / 1000 from d in mm, in that order,
+    // so the kN figures match to the last digit (A and U2 serve the book only).
     r.Qcs = r.zetaS * pile.frk * kPi * pile.d * r.hrUsed / 1000.0;
     const double sectionMm2 = kPi * pile.d * pile.d / 4.0;
     const double endStress = r.zetaP * pile.frk;
@@ -86,8 +87,8 @@ PileResult computePile(const PileCase& pile) {
 }
 
 bool isPrintable(const PileResult& r) {
-    for (double v : {r.ratio, r.ratioUsed, r.hrUsed, r.zetaS, r.zetaP, r.A, r.U2, r.Qcs, r.Qcp, r.Qck,
-                     r.endShare, r.sideShare, r.Qcd}) {
+    for (double v : {r.ratio, r.ratioUsed, r.hrUsed, r.zetaS, r.zetaP, r.A, r.U2, r.Qcs, r.Qcp, r.Qck, r.endShare,
+                     r.sideShare, r.Qcd}) {
         if (!std::isfinite(v)) return false;
     }
     return true;

@@ -24,26 +24,37 @@ std::optional<double> readDepth(std::u16string_view text, double d, char16_t sep
     inDiameters = marker != std::u16string_view::npos;
     if (inDiameters) {
         const auto n = readLocaleDecimal(text.substr(0, marker), sep);
-        if (!n || *n < 0.0) return std::nullopt;
+        if (!n || !limits::depthValid(*n)) return std::nullopt;
         return *n * d;
     }
     const auto hr = readLocaleDecimal(text, sep);
-    if (!hr || *hr < 0.0) return std::nullopt;
+    if (!hr || !limits::depthValid(*hr)) return std::nullopt;
     return hr;
+}
+
+// Position of the field's check in the fixed order (the hr/d check has no field).
+int checkOrder(PileField field) {
+    switch (field) {
+        case PileField::d:
+            return 1;
+        case PileField::hr:
+            return 2;
+        case PileField::frk:
+            return 3;
+        case PileField::None:
+            return 5;
+        case PileField::reduction:
+            return 6;
+        case PileField::gammaCR:
+            return 7;
+    }
+    return 0;
 }
 
 }  // namespace
 
-int checkNumberOf(PileField field) {
-    switch (field) {
-        case PileField::d: return 1;
-        case PileField::hr: return 2;
-        case PileField::frk: return 3;
-        case PileField::None: return 5;
-        case PileField::reduction: return 6;
-        case PileField::gammaCR: return 7;
-    }
-    return 0;
+bool PileReading::passedCheckOf(PileField field) const {
+    return ok() || checkOrder(failure->field) > checkOrder(field);
 }
 
 PileReading readPileCase(const PileInputTexts& texts, char16_t decimalSeparator) {
@@ -51,7 +62,7 @@ PileReading readPileCase(const PileInputTexts& texts, char16_t decimalSeparator)
     PileCase& pile = reading.pile;
 
     const auto d = readPeriodDecimal(texts.d);
-    if (!d || !(*d > 0.0)) return fail(reading, PileField::d, messages::diameterWrong);
+    if (!d || !limits::diameterValid(*d)) return fail(reading, PileField::d, messages::diameterWrong);
     pile.d = *d;
 
     const auto hr = readDepth(texts.hr, pile.d, decimalSeparator, pile.hrInDiameters);
@@ -59,16 +70,17 @@ PileReading readPileCase(const PileInputTexts& texts, char16_t decimalSeparator)
     pile.hr = *hr;
 
     const auto frk = readPeriodDecimal(texts.frk);
-    if (!frk || !(*frk > 0.0)) return fail(reading, PileField::frk, messages::strengthWrong);
+    if (!frk || !limits::strengthValid(*frk)) return fail(reading, PileField::frk, messages::strengthWrong);
     pile.frk = *frk;
-    reading.lowStrengthHint = pile.frk < 10.0;
+    reading.lowStrengthHint = limits::lowStrength(pile.frk);
 
-    if (!(pile.hr / pile.d >= 1.0)) return fail(reading, PileField::None, messages::depthBelowDiameter);
+    if (!limits::socketAtLeastOneDiameter(pile.hr, pile.d))
+        return fail(reading, PileField::None, messages::depthBelowDiameter);
 
     pile.weathered = texts.weathered;
     if (pile.weathered) {
         const auto reduction = readPeriodDecimal(texts.reduction);
-        if (!reduction || !(*reduction >= 0.0 && *reduction <= 1.0)) {
+        if (!reduction || !limits::reductionValid(*reduction)) {
             return fail(reading, PileField::reduction, messages::reductionWrong);
         }
         pile.reduction = *reduction;
@@ -77,10 +89,9 @@ PileReading readPileCase(const PileInputTexts& texts, char16_t decimalSeparator)
     }
 
     const auto gamma = readPeriodDecimal(texts.gammaCR);
-    if (!gamma || !(*gamma > 1.0)) return fail(reading, PileField::gammaCR, messages::gammaWrong);
+    if (!gamma || !limits::gammaValid(*gamma)) return fail(reading, PileField::gammaCR, messages::gammaWrong);
     pile.gammaCR = *gamma;
-    // 1.699, not 1.7: a typed "1.70" is inside the code range and gets no hint.
-    reading.gammaHint = pile.gammaCR < 1.699;
+    reading.gammaHint = limits::gammaBelowCodeRange(pile.gammaCR);
 
     return reading;
 }

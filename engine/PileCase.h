@@ -43,10 +43,27 @@ struct PileReading {
     bool lowStrengthHint = false;         // frk < 10 MPa: better treated as a bored pile
     bool gammaHint = false;               // gammaCR < 1.699: below the code range 1.7 to 1.8
     bool ok() const { return !failure.has_value(); }
+    // True when the check of this field passed: the reading got past it. The window
+    // colours each input as its check passes, in the order of the checks.
+    bool passedCheckOf(PileField field) const;
 };
 
-// Number of the check (1 to 7) whose failure names this field.
-int checkNumberOf(PileField field);
+// The limits of the inputs, each written once: the compute operation's checks
+// and the change reactions both test them.
+namespace limits {
+inline bool diameterValid(double d) { return d > 0.0; }
+inline bool depthValid(double hrOrMultiple) { return hrOrMultiple >= 0.0; }
+inline bool strengthValid(double frk) { return frk > 0.0; }
+// frk in MPa below which the pile is better treated as an ordinary bored pile.
+inline bool lowStrength(double frk) { return frk < 10.0; }
+inline bool socketAtLeastOneDiameter(double hr, double d) { return hr / d >= 1.0; }
+inline bool reductionValid(double r) { return r >= 0.0 && r <= 1.0; }
+inline bool gammaValid(double gammaCR) { return gammaCR > 1.0; }
+// 1.699, not 1.7: a typed "1.70" is inside the code range 1.7 to 1.8 and gets no hint.
+inline bool gammaBelowCodeRange(double gammaCR) { return gammaCR < 1.699; }
+// The edit reaction lets frk 0 pass; the computation refuses it.
+inline bool strengthEditValid(double frk) { return frk >= 0.0; }
+}  // namespace limits
 
 // Reads and checks one pile's inputs in the fixed order of the checks and
 // stops at the first failure. d, frk, the reduction and gammaCR are read with
@@ -58,6 +75,7 @@ namespace messages {
 inline constexpr char16_t diameterWrong[] = u"桩身直径数据有错";
 inline constexpr char16_t depthWrong[] = u"嵌岩深度数据有错";
 inline constexpr char16_t strengthWrong[] = u"岩石单轴抗压强度有错";
+inline constexpr char16_t strengthEditWrong[] = u"岩石单轴抗压强度值有错";  // the edit reaction's wording
 inline constexpr char16_t lowStrengthHint[] = u"提示：frk<10MPa,宜按灌注桩计算";
 inline constexpr char16_t depthBelowDiameter[] = u"嵌岩深度小于1倍桩径";
 inline constexpr char16_t reductionWrong[] = u"中风化岩石折减系数有错";

@@ -19,12 +19,6 @@ std::u16string join(std::initializer_list<std::u16string_view> parts) {
 // them as plain integers; larger (saturated) counts come out in E notation.
 std::u16string count(std::uint64_t n, char16_t sep) { return formatGeneral(static_cast<double>(n), sep); }
 
-std::u16string plainInteger(std::uint64_t n) {
-    std::u16string out;
-    for (char c : std::to_string(n)) out.push_back(static_cast<char16_t>(c));
-    return out;
-}
-
 }  // namespace
 
 std::u16string progressMessage(double percent, char16_t sep) {
@@ -39,10 +33,12 @@ std::u16string batchCancelledMessage(std::uint64_t rows, char16_t sep) {
     return join({u"计算已取消，已列出桩数：", count(rows, sep), u" 根"});
 }
 
-std::u16string filterDoneMessage(std::uint64_t rows) { return join({u"筛选完成，桩数：", plainInteger(rows), u" 根"}); }
+std::u16string filterDoneMessage(std::uint64_t rows) {
+    return join({u"筛选完成，桩数：", formatInteger(rows), u" 根"});
+}
 
 std::u16string combinationLimitMessage(std::uint64_t combinations, char16_t sep) {
-    return join({u"组合数 ", count(combinations, sep), u" 超过上限 ", plainInteger(kCombinationLimit),
+    return join({u"组合数 ", count(combinations, sep), u" 超过上限 ", formatInteger(kCombinationLimit),
                  u"，请加大步进值后重新计算"});
 }
 

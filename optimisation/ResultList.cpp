@@ -74,28 +74,8 @@ std::u16string ResultList::cell(std::size_t index, int column) const {
 }
 
 std::array<std::u16string, kResultColumns> ResultList::cells(std::size_t index) const {
-    const ResultRow& r = m_rows[index];
-    const RunContext& ctx = *m_context;
-    const char16_t sep = ctx.separator();
-    const PrecisionMode mode = ctx.mode();
-    const CombinationIndexes at = ctx.indexesOf(r.number - 1);
     std::array<std::u16string, kResultColumns> c;
-    c[resultColumn::number] = ctx.pileNumber(r.number);
-    c[resultColumn::d] = ctx.dText(at.d);
-    c[resultColumn::Qcd] = formatForce(r.Qcd, mode, sep);
-    c[resultColumn::hr] = ctx.hrText(at.hr);
-    c[resultColumn::frk] = ctx.frkText(at.frk);
-    c[resultColumn::weathered] = ctx.settings().weathered ? u"是" : u"否";
-    c[resultColumn::reduction] = ctx.settings().weathered ? ctx.settings().reduction : u"1.00";
-    c[resultColumn::hrPerD] = FormatFixed(ctx.hrPerD(at), 15, 2, sep);
-    c[resultColumn::zetaS] = FormatFixed(r.zetaS, 7, 4, sep);
-    c[resultColumn::Qcs] = formatForce(r.Qcs, mode, sep);
-    c[resultColumn::zetaP] = FormatFixed(r.zetaP, 7, 4, sep);
-    c[resultColumn::Qcp] = formatForce(r.Qcp, mode, sep);
-    c[resultColumn::Qck] = formatForce(r.Qck, mode, sep);
-    c[resultColumn::sideShare] = shareText(c[resultColumn::Qcs], c[resultColumn::Qck], sep);
-    c[resultColumn::endShare] = shareText(c[resultColumn::Qcp], c[resultColumn::Qck], sep);
-    c[resultColumn::gammaCR] = ctx.settings().gammaCR;
+    for (int column = 0; column < kResultColumns; ++column) c[static_cast<std::size_t>(column)] = cell(index, column);
     return c;
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/NumberFormat.h"
+#include "reports/ReportFormat.h"
 #include "reports/TextColumns.h"
 
 namespace pilecalc {
@@ -51,21 +52,12 @@ PileInputTexts RunContext::constantInputs() const {
     return texts;
 }
 
-PileInputTexts RunContext::inputTextsOf(std::uint64_t combination) const {
-    PileInputTexts texts = constantInputs();
-    CombinationTexts c = textsOf(combination);
-    texts.d = std::move(c.d);
-    texts.hr = std::move(c.hr);
-    texts.frk = std::move(c.frk);
-    return texts;
-}
-
 double RunContext::hrPerD(const CombinationIndexes& at) const {
     return m_ranges.hrInDiameters ? m_hr[at.hr] : m_hr[at.hr] / m_d[at.d];
 }
 
 std::u16string RunContext::pileNumber(std::uint64_t number) const {
-    return u"ZH-" + AlignRight(formatInteger(number), u"0", m_numberDigits);
+    return reportformat::listPileName(number, m_total);
 }
 
 }  // namespace pilecalc

@@ -43,7 +43,6 @@ class RunContext {
     // Throws std::length_error when the ranges exceed kCombinationLimit.
     RunContext(const OptimisationRanges& ranges, BatchSettings settings);
 
-    const OptimisationRanges& ranges() const { return m_ranges; }
     const BatchSettings& settings() const { return m_settings; }
     char16_t separator() const { return m_settings.decimalSeparator; }
     PrecisionMode mode() const { return m_settings.mode; }
@@ -65,15 +64,14 @@ class RunContext {
     std::u16string frkText(std::size_t index) const;
     CombinationTexts textsOf(std::uint64_t combination) const;
 
-    // All six inputs of the compute operation for one combination.
-    PileInputTexts inputTextsOf(std::uint64_t combination) const;
+    // The inputs every combination shares: weathering, reduction and γcR.
     PileInputTexts constantInputs() const;
 
     // The row's hr/d: the multiplier itself, or hr / d in mm, both from the
     // unrounded values (the depth text may carry fewer decimals).
     double hrPerD(const CombinationIndexes& at) const;
 
-    // "ZH-" and the 1-based production number zero-filled to numberDigits().
+    // "ZH-" and the 1-based production number zero-filled to numberDigits() (listPileName).
     std::u16string pileNumber(std::uint64_t number) const;
 
   private:

@@ -8,12 +8,6 @@ class QWidget;
 
 namespace pilecalc::platform {
 
-// Thrown to end a handler quietly after it has shown its own message; the error report
-// drops it.
-struct SilentAbort final : std::exception {
-    const char* what() const noexcept override { return "Operation aborted"; }
-};
-
 // The wording of the error report: the message, followed by "." when its last character
 // sorts above "." (so "Disk full" gains a full stop and "Disk full." or "(3)" do not).
 QString errorReportText(const QString& message);
@@ -21,15 +15,14 @@ QString errorReportText(const QString& message);
 // Shows an error that ended a handler, without blocking.
 void showErrorReport(QWidget* parent, const QString& message);
 
-// Runs a handler body so that no exception crosses the event loop: a SilentAbort is
-// dropped, any other error is shown by the error report. Returns false when it threw.
+// Runs a handler body so that no exception crosses the event loop: an error is shown
+// by the error report. Handlers report their own failures (a failed check shows its
+// message and returns), so only real errors arrive here. Returns false when it threw.
 template <class Body>
 bool runGuarded(QWidget* parent, Body&& body) {
     try {
         std::forward<Body>(body)();
         return true;
-    } catch (const SilentAbort&) {
-        return false;
     } catch (const std::exception& e) {
         showErrorReport(parent, QString::fromUtf8(e.what()));
         return false;

@@ -3,6 +3,7 @@
 // Number texts shared by the calculation book, the summary table and the
 // optimisation lists: the precision mode decides decimals and coarsening of
 // the kN figures, the shares never get coarsened.
+#include <cstdint>
 #include <string>
 
 #include "engine/NumberFormat.h"
@@ -11,8 +12,8 @@
 namespace pilecalc::reportformat {
 
 // Significant digits of the report figures.
-inline constexpr int kForcePrecision = 10;       // Qcs, Qcp, Qck and the table's Qcd
-inline constexpr int kInputPrecision = 6;        // frk, factors, ratio, A, U2, the book summary's Qcd
+inline constexpr int kForcePrecision = 10;       // Qcs, Qcp, Qck, the table's Qcd and its γcR
+inline constexpr int kInputPrecision = 6;        // frk, the reduction factor, ratio, A, U2, the book summary's Qcd
 inline constexpr int kCoefficientPrecision = 5;  // zetaS, zetaP with four decimals
 inline constexpr int kSharePrecision = 7;
 
@@ -26,5 +27,9 @@ std::u16string share(double percent, bool defined, int decimals, char16_t sep);
 
 // "ZH" followed by the pile number.
 std::u16string pileName(int n);
+
+// A pile of an optimisation list: "ZH-" and its number zero-filled to the digits
+// of the list's length (ZH-01 .. ZH-27 for 27 rows, ZH-1 .. ZH-8 for 8).
+std::u16string listPileName(std::uint64_t number, std::uint64_t count);
 
 }  // namespace pilecalc::reportformat

@@ -13,22 +13,6 @@ constexpr int kTableWidth = 170;
 
 std::u16string repeated(char16_t c, int count) { return std::u16string(static_cast<std::size_t>(count), c); }
 
-// Field widths of the mode-dependent columns: with decimals the figures get
-// one more column and the padding one less, so every column stays 10 wide.
-struct ModeColumns {
-    int force;  // Qcs, Qcp, Qck
-    int forcePad;
-    int share;  // share text including "%"
-    int sharePad;
-    int design;  // Qcd, last column (9 wide)
-    int designPad;
-};
-
-ModeColumns columnsOf(PrecisionMode mode) {
-    if (decimalsOf(mode) > 0) return {8, 2, 7, 3, 8, 1};
-    return {7, 3, 6, 4, 7, 2};
-}
-
 }  // namespace
 
 Lines SummaryHeader() {
@@ -38,16 +22,21 @@ Lines SummaryHeader() {
 
 std::u16string SummaryRow(int n, const TypedInputs& typed, const PileCase& pile, const PileResult& r,
                           PrecisionMode mode, char16_t sep) {
-    const ModeColumns w = columnsOf(mode);
+    namespace tf = tableField;
     const int D = decimalsOf(mode);
-    const auto right = [](std::u16string_view text, int width, int pad) {
-        return AlignRight(text, u" ", width) + Blanks(pad);
+    // The mode's decimals widen the fields of the forces and the shares.
+    const auto modeField = [D](TableField f) { return D > 0 ? tf::widened(f) : f; };
+    const auto right = [](std::u16string_view text, TableField f) {
+        return AlignRight(text, u" ", f.width) + Blanks(f.pad);
+    };
+    const auto centre = [](std::u16string_view text, TableField f) {
+        return AlignCentre(text, u" ", f.width) + Blanks(f.pad);
     };
     const auto force = [&](double kN) {
-        return right(rf::force(kN, rf::kForcePrecision, mode, sep), w.force, w.forcePad);
+        return right(rf::force(kN, rf::kForcePrecision, mode, sep), modeField(tf::force));
     };
     const auto share = [&](double percent) {
-        return right(rf::share(percent, r.sharesDefined, D, sep), w.share, w.sharePad);
+        return right(rf::share(percent, r.sharesDefined, D, sep), modeField(tf::share));
     };
     // A cleared weathering box prints the fixed factor text, whatever the locale.
     const std::u16string reduction =
@@ -56,22 +45,22 @@ std::u16string SummaryRow(int n, const TypedInputs& typed, const PileCase& pile,
     std::u16string row;
     row.reserve(200);
     row += Blanks(3) + AlignLeft(rf::pileName(n), u" ", 6) + Blanks(2);
-    row += AlignCentre(u"圆  桩", u" ", 8) + Blanks(2);
-    row += right(typed.d, 6, 4);
-    row += right(typed.hr, 6, 4);
-    row += right(FormatFixed(pile.frk, rf::kInputPrecision, 2, sep), 6, 4);
-    row += AlignCentre(pile.weathered ? u"是" : u"否", u" ", 8) + Blanks(2);
-    row += right(reduction, 6, 4);
-    row += right(FormatFixed(r.ratio, rf::kInputPrecision, 2, sep), 6, 4);
-    row += right(FormatFixed(r.zetaS, rf::kCoefficientPrecision, 4, sep), 7, 3);
+    row += centre(u"圆  桩", tf::kind);
+    row += right(typed.d, tf::input);
+    row += right(typed.hr, tf::input);
+    row += right(FormatFixed(pile.frk, rf::kInputPrecision, 2, sep), tf::input);
+    row += centre(pile.weathered ? u"是" : u"否", tf::mark);
+    row += right(reduction, tf::input);
+    row += right(FormatFixed(r.ratio, rf::kInputPrecision, 2, sep), tf::input);
+    row += right(FormatFixed(r.zetaS, rf::kCoefficientPrecision, 4, sep), tf::coefficient);
     row += force(r.Qcs);
     row += share(r.sideShare);
-    row += right(FormatFixed(r.zetaP, rf::kCoefficientPrecision, 4, sep), 7, 3);
+    row += right(FormatFixed(r.zetaP, rf::kCoefficientPrecision, 4, sep), tf::coefficient);
     row += force(r.Qcp);
     row += share(r.endShare);
     row += force(r.Qck);
-    row += right(FormatFixed(pile.gammaCR, rf::kForcePrecision, 2, sep), 6, 4);
-    row += right(rf::force(r.Qcd, rf::kForcePrecision, mode, sep), w.design, w.designPad);
+    row += right(FormatFixed(pile.gammaCR, rf::kForcePrecision, 2, sep), tf::input);
+    row += right(rf::force(r.Qcd, rf::kForcePrecision, mode, sep), modeField(tf::design));
     return row;
 }
 

@@ -26,6 +26,24 @@ inline constexpr std::u16string_view kSummaryHeadingUnits =
     u" 编    号  类    型    d(mm)    hr(mm)   frk(MPa)  风化岩石  折减系数    hr/d      ζs      Qcs(kN)  占百分比    "
     u"ζp      Qcp(kN)  占百分比   Qck(kN)  系数γcR   Qcd(kN) ";
 
+// A field of a table row: the width its text is aligned in and the blanks
+// after it. Every field takes 10 columns, but the first (11) and the last (9).
+struct TableField {
+    int width;
+    int pad;
+};
+namespace tableField {
+inline constexpr TableField kind{8, 2};         // "圆  桩", centred
+inline constexpr TableField input{6, 4};        // d, hr, frk, reduction, hr/d, γcR
+inline constexpr TableField mark{8, 2};         // 是 / 否 (and short texts the lists centre)
+inline constexpr TableField coefficient{7, 3};  // ζs, ζp
+inline constexpr TableField force{7, 3};        // Qcs, Qcp, Qck
+inline constexpr TableField share{6, 4};        // share with "%"
+inline constexpr TableField design{7, 2};       // Qcd, the last field
+// With decimals a figure takes one column more of its field and one blank less.
+inline constexpr TableField widened(TableField f) { return {f.width + 1, f.pad - 1}; }
+}  // namespace tableField
+
 // Title, rule, the two heading lines, rule.
 Lines SummaryHeader();
 

@@ -12,6 +12,7 @@
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "platform/DocumentsFolder.h"
+#include "support/WindowControls.h"
 
 namespace {
 
@@ -49,10 +50,10 @@ int main(int argc, char* argv[]) {
         ok &= save(&window, folder, QStringLiteral("main_computed.png"));
         window.cbt_JingDuClick();
         ok &= save(&window, folder, QStringLiteral("main_precision_list.png"));
-        window.popbox_jingdu->setCurrentIndex(0);  // two decimals: the widest figures
+        ui(window).popbox_jingdu->setCurrentIndex(0);  // two decimals: the widest figures
         ok &= save(&window, folder, QStringLiteral("main_two_decimals.png"));
-        window.edt_frk->setText(QStringLiteral("5"));
-        window.cbe_Gamacr->setEditText(QStringLiteral("1"));
+        ui(window).edt_frk->setText(QStringLiteral("5"));
+        ui(window).cbe_Gamacr->setEditText(QStringLiteral("1"));
         window.cbt_computeClick();
         ok &= save(&window, folder, QStringLiteral("main_failed_check.png"));
     }
@@ -60,18 +61,18 @@ int main(int argc, char* argv[]) {
         MainWindow window;
         prepare(window);
         window.cbt_computeClick();
-        window.cbe_dd->setEditText(QStringLiteral("1200"));
-        window.cbe_hr->setEditText(QStringLiteral("3000"));
-        window.edt_frk->setText(QStringLiteral("40"));
-        window.ckb_zhongfenghua->setChecked(false);
-        window.cbe_Gamacr->setEditText(QStringLiteral("1.75"));
+        ui(window).cbe_dd->setEditText(QStringLiteral("1200"));
+        ui(window).cbe_hr->setEditText(QStringLiteral("3000"));
+        ui(window).edt_frk->setText(QStringLiteral("40"));
+        ui(window).ckb_zhongfenghua->setChecked(false);
+        ui(window).cbe_Gamacr->setEditText(QStringLiteral("1.75"));
         window.cbt_computeClick();
-        window.cbe_dd->setEditText(QStringLiteral("1000"));
-        window.cbe_hr->setEditText(QStringLiteral("6000"));
-        window.edt_frk->setText(QStringLiteral("80"));
-        window.ckb_zhongfenghua->setChecked(true);
-        window.cbe_zhongfenghua->setEditText(QStringLiteral("0.75"));
-        window.cbe_Gamacr->setEditText(QStringLiteral("1.70"));
+        ui(window).cbe_dd->setEditText(QStringLiteral("1000"));
+        ui(window).cbe_hr->setEditText(QStringLiteral("6000"));
+        ui(window).edt_frk->setText(QStringLiteral("80"));
+        ui(window).ckb_zhongfenghua->setChecked(true);
+        ui(window).cbe_zhongfenghua->setEditText(QStringLiteral("0.75"));
+        ui(window).cbe_Gamacr->setEditText(QStringLiteral("1.70"));
         window.cbt_computeClick();
         window.cbt_ViewClick();
         ok &= save(&window, folder, QStringLiteral("viewer_book.png"));
@@ -84,8 +85,8 @@ int main(int argc, char* argv[]) {
         window.cbt_YouHuaClick();
         ok &= save(&window, folder, QStringLiteral("optimisation_start.png"));
         window.cbt_CopyRightClick();
-        window.aboutWindow->setAddressOpenerForTesting([](const QString&) {});
-        ok &= save(window.aboutWindow, folder, QStringLiteral("about.png"));
+        window.aboutWindow()->setAddressOpenerForTesting([](const QString&) {});
+        ok &= save(window.aboutWindow(), folder, QStringLiteral("about.png"));
     }
     {
         MainWindow window;

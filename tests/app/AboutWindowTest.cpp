@@ -20,8 +20,8 @@ class AboutWindowTest : public QObject {
 
     QStringList opened;
     AboutWindow* openAbout() {
-        w().cbt_CopyRight->click();
-        AboutWindow* about = w().aboutWindow;
+        ui(w()).cbt_CopyRight->click();
+        AboutWindow* about = w().aboutWindow();
         if (about) about->setAddressOpenerForTesting([this](const QString& a) { opened << a; });
         return about;
     }
@@ -35,7 +35,7 @@ class AboutWindowTest : public QObject {
         QApplication::sendEvent(label, &left);
     }
 
-private slots:
+  private slots:
     void init() {
         fixture.start();
         opened.clear();
@@ -43,7 +43,7 @@ private slots:
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
     void createdOnceAndHiddenOnClose() {
-        QVERIFY(!w().aboutWindow);
+        QVERIFY(!w().aboutWindow());
         AboutWindow* about = openAbout();
         QVERIFY(about);
         QVERIFY(about->isVisible());
@@ -55,7 +55,7 @@ private slots:
         QVERIFY(!about->isVisible());
         QCOMPARE(openAbout(), about);  // the same window again
         QVERIFY(about->isVisible());
-        QVERIFY(w().MainFormLayer->isVisibleTo(&w()));  // no layer changed
+        QVERIFY(ui(w()).MainFormLayer->isVisibleTo(&w()));  // no layer changed
     }
 
     void linksReactToThePointer_data() {

@@ -3,19 +3,23 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace pilecalc::test {
 
-using TestFactory = std::function<std::unique_ptr<QObject>()>;
+struct TestClass {
+    std::string name;  // the class name, which CTest uses to run the class alone
+    std::function<std::unique_ptr<QObject>()> make;
+};
 
 // The test classes of this program; each source file adds its own at start-up.
-std::vector<TestFactory>& testClasses();
+std::vector<TestClass>& testClasses();
 
 template <class T>
 struct RegisterTest {
     RegisterTest() {
-        testClasses().push_back([] { return std::make_unique<T>(); });
+        testClasses().push_back({T::staticMetaObject.className(), [] { return std::make_unique<T>(); }});
     }
 };
 

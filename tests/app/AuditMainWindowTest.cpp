@@ -32,18 +32,18 @@ QString joinedLines(const pilecalc::Lines& lines) {
 
 // Every text the main layer shows to the user after a run.
 QStringList shownTexts(MainWindow& w) {
-    return {w.edt_kesais->text(),
-            w.edt_kesaip->text(),
-            w.edt_Qrs->text(),
-            w.edt_Qrp->text(),
-            w.edt_Qrk->text(),
-            w.edt_ra->text(),
-            w.lb_Qrs->text(),
-            w.lb_Qrp->text(),
-            w.lb_shuoming->text(),
-            w.lb_YHxingxi->text(),
-            w.meo_jisuanjieguo_Doc->toPlainText(),
-            w.meo_jisuanjieguo_Xls->toPlainText()};
+    return {ui(w).edt_kesais->text(),
+            ui(w).edt_kesaip->text(),
+            ui(w).edt_Qrs->text(),
+            ui(w).edt_Qrp->text(),
+            ui(w).edt_Qrk->text(),
+            ui(w).edt_ra->text(),
+            ui(w).lb_Qrs->text(),
+            ui(w).lb_Qrp->text(),
+            ui(w).lb_shuoming->text(),
+            ui(w).lb_YHxingxi->text(),
+            ui(w).meo_jisuanjieguo_Doc->toPlainText(),
+            ui(w).meo_jisuanjieguo_Xls->toPlainText()};
 }
 
 bool showsNoNonNumber(const QStringList& texts) {
@@ -63,8 +63,8 @@ class AuditMainWindowTest : public QObject {
     PILECALC_WINDOW_FIXTURE
 
     void memosFollowTheLines() {
-        QCOMPARE(w().meo_jisuanjieguo_Doc->toPlainText(), joinedLines(w().bookLines));
-        QCOMPARE(w().meo_jisuanjieguo_Xls->toPlainText(), joinedLines(w().tableLines));
+        QCOMPARE(ui(w()).meo_jisuanjieguo_Doc->toPlainText(), joinedLines(w().bookLines()));
+        QCOMPARE(ui(w()).meo_jisuanjieguo_Xls->toPlainText(), joinedLines(w().tableLines()));
     }
 
   private slots:
@@ -179,19 +179,19 @@ class AuditMainWindowTest : public QObject {
         QFETCH(QString, control);
         QFETCH(QString, text);
         for (int mode = 0; mode < 5; ++mode) {
-            w().popbox_jingdu->setCurrentIndex(mode);
+            ui(w()).popbox_jingdu->setCurrentIndex(mode);
             if (control == "edt_frk") {
-                w().edt_frk->setText(text);
+                ui(w()).edt_frk->setText(text);
             } else {
                 comboNamed(w(), control)->setEditText(text);
             }
             QVERIFY(showsNoNonNumber(shownTexts(w())));
-            w().cbt_compute->click();
+            ui(w()).cbt_compute->click();
             QVERIFY2(showsNoNonNumber(shownTexts(w())), qPrintable(shownTexts(w()).join(" | ")));
             // A hostile hr in diameters too.
             if (control == "cbe_hr") {
-                w().cbe_hr->setEditText(text + "d");
-                w().cbt_compute->click();
+                ui(w()).cbe_hr->setEditText(text + "d");
+                ui(w()).cbt_compute->click();
                 QVERIFY(showsNoNonNumber(shownTexts(w())));
             }
             memosFollowTheLines();
@@ -204,37 +204,37 @@ class AuditMainWindowTest : public QObject {
     // into the inputs are still read.
     void commaLocaleShowsCommas() {
         QLocale::setDefault(QLocale(QLocale::German));
-        w().popbox_jingdu->setCurrentIndex(0);
-        w().cbt_compute->click();
-        QCOMPARE(w().edt_kesais->text(), QString("0,0490"));
-        QCOMPARE(w().edt_Qrs->text(), QString("3848,45"));
-        QCOMPARE(w().edt_ra->text(), QString("7635,82"));
-        QCOMPARE(w().lb_Qrs->text(), QString("侧阻力Qcs(kN) [ 28,00% ]"));
-        QCOMPARE(w().lb_Qrp->text(), QString("端阻力Qcp(kN) [ 72,00% ]"));
-        QVERIFY(w().meo_jisuanjieguo_Xls->toPlainText().contains("3848,45"));
+        ui(w()).popbox_jingdu->setCurrentIndex(0);
+        ui(w()).cbt_compute->click();
+        QCOMPARE(ui(w()).edt_kesais->text(), QString("0,0490"));
+        QCOMPARE(ui(w()).edt_Qrs->text(), QString("3848,45"));
+        QCOMPARE(ui(w()).edt_ra->text(), QString("7635,82"));
+        QCOMPARE(ui(w()).lb_Qrs->text(), QString("侧阻力Qcs(kN) [ 28,00% ]"));
+        QCOMPARE(ui(w()).lb_Qrp->text(), QString("端阻力Qcp(kN) [ 72,00% ]"));
+        QVERIFY(ui(w()).meo_jisuanjieguo_Xls->toPlainText().contains("3848,45"));
         memosFollowTheLines();
         // hr with the locale's comma and frk checked by the reaction with the comma.
-        w().cbe_hr->setEditText("1,5d");
-        w().edt_frk->setText("2,5");
-        QCOMPARE(fontColour(w().edt_frk), kBlack);
-        w().cbt_compute->click();
-        QCOMPARE(w().pileCount, 1);  // frk is read with the period in the computation: refused
-        QCOMPARE(w().lb_shuoming->text(), QString("岩石单轴抗压强度有错"));
-        QCOMPARE(fontColour(w().edt_frk), kRed);
+        ui(w()).cbe_hr->setEditText("1,5d");
+        ui(w()).edt_frk->setText("2,5");
+        QCOMPARE(fontColour(ui(w()).edt_frk), kBlack);
+        ui(w()).cbt_compute->click();
+        QCOMPARE(w().pileCount(), 1);  // frk is read with the period in the computation: refused
+        QCOMPARE(ui(w()).lb_shuoming->text(), QString("岩石单轴抗压强度有错"));
+        QCOMPARE(fontColour(ui(w()).edt_frk), kRed);
     }
 
     // A reduction of 0: the shares stay blank wherever they would be shown.
     void zeroReductionShowsNoShareAnywhere() {
         for (int mode = 0; mode < 5; ++mode) {
-            w().popbox_jingdu->setCurrentIndex(mode);
-            w().cbe_zhongfenghua->setEditText("0");
-            w().cbt_compute->click();
-            QCOMPARE(w().lb_Qrs->text(), QString("侧阻力Qcs(kN)"));
-            QCOMPARE(w().lb_Qrp->text(), QString("端阻力Qcp(kN)"));
+            ui(w()).popbox_jingdu->setCurrentIndex(mode);
+            ui(w()).cbe_zhongfenghua->setEditText("0");
+            ui(w()).cbt_compute->click();
+            QCOMPARE(ui(w()).lb_Qrs->text(), QString("侧阻力Qcs(kN)"));
+            QCOMPARE(ui(w()).lb_Qrp->text(), QString("端阻力Qcp(kN)"));
             QVERIFY(showsNoNonNumber(shownTexts(w())));
-            w().cbe_zhongfenghua->setEditText("0.70");
+            ui(w()).cbe_zhongfenghua->setEditText("0.70");
         }
-        QCOMPARE(w().pileCount, 5);
+        QCOMPARE(w().pileCount(), 5);
         memosFollowTheLines();
     }
 
@@ -243,29 +243,29 @@ class AuditMainWindowTest : public QObject {
         const QStringList ds{"1000", "1200", "1500", "1800"};
         for (int round = 0; round < 2; ++round) {
             for (const QString& d : ds) {
-                w().cbe_dd->setEditText(d);
-                w().cbt_compute->click();
+                ui(w()).cbe_dd->setEditText(d);
+                ui(w()).cbt_compute->click();
                 memosFollowTheLines();
             }
-            w().cbt_View->click();
+            ui(w()).cbt_View->click();
             for (int i = 0; i < 3; ++i) {
-                w().cbt_sanchu->click();
+                ui(w()).cbt_sanchu->click();
                 memosFollowTheLines();
             }
-            w().cbt_Exit->click();
-            w().cbe_dd->setEditText("1100");
-            w().cbt_compute->click();
+            ui(w()).cbt_Exit->click();
+            ui(w()).cbe_dd->setEditText("1100");
+            ui(w()).cbt_compute->click();
             memosFollowTheLines();
-            w().cbt_View->click();
-            w().cbt_sanchu->click();
-            w().cbt_sanchu->click();
+            ui(w()).cbt_View->click();
+            ui(w()).cbt_sanchu->click();
+            ui(w()).cbt_sanchu->click();
             memosFollowTheLines();
-            QCOMPARE(w().meo_jisuanjieguo_Doc->toPlainText(), QString());
-            QCOMPARE(w().meo_jisuanjieguo_Xls->toPlainText(), QString());
-            QCOMPARE(w().pileCount, 0);
-            QVERIFY(!w().cbt_sanchu->isEnabled());
-            QVERIFY(!w().cbt_Save->isEnabled());
-            w().cbt_Exit->click();
+            QCOMPARE(ui(w()).meo_jisuanjieguo_Doc->toPlainText(), QString());
+            QCOMPARE(ui(w()).meo_jisuanjieguo_Xls->toPlainText(), QString());
+            QCOMPARE(w().pileCount(), 0);
+            QVERIFY(!ui(w()).cbt_sanchu->isEnabled());
+            QVERIFY(!ui(w()).cbt_Save->isEnabled());
+            ui(w()).cbt_Exit->click();
         }
     }
 
@@ -284,9 +284,9 @@ class AuditMainWindowTest : public QObject {
         QFETCH(QString, control);
         QFETCH(int, length);
         const QString text = QString(length, u'7');
-        QLineEdit* edit = control == "edt_frk" ? w().edt_frk : comboNamed(w(), control)->lineEdit();
+        QLineEdit* edit = control == "edt_frk" ? ui(w()).edt_frk : comboNamed(w(), control)->lineEdit();
         if (control == "edt_frk") {
-            w().edt_frk->setText(text);
+            ui(w()).edt_frk->setText(text);
         } else {
             comboNamed(w(), control)->setEditText(text);
         }
@@ -306,22 +306,22 @@ class AuditMainWindowTest : public QObject {
     }
     void saveAtStartLeavesNothingToSave() {
         QFETCH(int, saves);
-        QVERIFY(w().cbt_Save->isEnabled());
+        QVERIFY(ui(w()).cbt_Save->isEnabled());
         for (int i = 0; i < saves; ++i) {
-            w().cbt_Save->setEnabled(true);  // as it was at start
-            w().cbt_Save->click();
-            QVERIFY(!w().cbt_Save->isEnabled());
+            ui(w()).cbt_Save->setEnabled(true);  // as it was at start
+            ui(w()).cbt_Save->click();
+            QVERIFY(!ui(w()).cbt_Save->isEnabled());
         }
         for (int i = 0; i < 4; ++i) {
-            w().cbt_PageBook->click();
-            QVERIFY2(!w().cbt_Save->isEnabled(), qPrintable(w().cbt_PageBook->text()));
+            ui(w()).cbt_PageBook->click();
+            QVERIFY2(!ui(w()).cbt_Save->isEnabled(), qPrintable(ui(w()).cbt_PageBook->text()));
         }
         // The next computation has both texts unsaved again.
-        w().cbt_compute->click();
-        QCOMPARE(w().unsavedTexts, 3);
-        QVERIFY(w().cbt_Save->isEnabled());
-        w().cbt_PageBook->click();
-        QVERIFY(w().cbt_Save->isEnabled());
+        ui(w()).cbt_compute->click();
+        QCOMPARE(w().unsavedTexts(), 3);
+        QVERIFY(ui(w()).cbt_Save->isEnabled());
+        ui(w()).cbt_PageBook->click();
+        QVERIFY(ui(w()).cbt_Save->isEnabled());
     }
 
     // A disabled reduction field keeps its font colour in every colour group: clearing the
@@ -336,14 +336,14 @@ class AuditMainWindowTest : public QObject {
     void disabledFactorKeepsItsColour() {
         QFETCH(QString, text);
         QFETCH(uint, colour);
-        w().ckb_zhongfenghua->setChecked(false);
-        QVERIFY(!w().cbe_zhongfenghua->isEnabled());
-        if (!text.isEmpty()) w().cbe_zhongfenghua->setEditText(text);
+        ui(w()).ckb_zhongfenghua->setChecked(false);
+        QVERIFY(!ui(w()).cbe_zhongfenghua->isEnabled());
+        if (!text.isEmpty()) ui(w()).cbe_zhongfenghua->setEditText(text);
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            QCOMPARE(uint(w().cbe_zhongfenghua->palette().color(group, QPalette::Text).rgba()), colour);
-            QCOMPARE(uint(w().cbe_zhongfenghua->lineEdit()->palette().color(group, QPalette::Text).rgba()), colour);
+            QCOMPARE(uint(ui(w()).cbe_zhongfenghua->palette().color(group, QPalette::Text).rgba()), colour);
+            QCOMPARE(uint(ui(w()).cbe_zhongfenghua->lineEdit()->palette().color(group, QPalette::Text).rgba()), colour);
         }
-        QCOMPARE(uint(fontColour(w().cbe_zhongfenghua)), colour);
+        QCOMPARE(uint(fontColour(ui(w()).cbe_zhongfenghua)), colour);
     }
 
     // Picking a mode in the open list of the precision pop-up records the pile once, in the
@@ -362,17 +362,17 @@ class AuditMainWindowTest : public QObject {
         QFETCH(QString, qcd);
         w().show();
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
-        w().cbt_JingDu->click();
-        QVERIFY(!w().popbox_jingdu->isHidden());
-        w().popbox_jingdu->showPopup();
-        QAbstractItemView* list = w().popbox_jingdu->view();
+        ui(w()).cbt_JingDu->click();
+        QVERIFY(!ui(w()).popbox_jingdu->isHidden());
+        ui(w()).popbox_jingdu->showPopup();
+        QAbstractItemView* list = ui(w()).popbox_jingdu->view();
         list->setCurrentIndex(list->model()->index(mode, 0));
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(w().pileCount, piles);
-        QCOMPARE(w().edt_ra->text(), qcd);
-        QCOMPARE(w().popbox_jingdu->isHidden(), piles == 1);
-        QCOMPARE(w().popbox_jingdu->currentIndex(), mode);
-        QCOMPARE(w().cbt_View->isHidden(), piles == 0);
+        QCOMPARE(w().pileCount(), piles);
+        QCOMPARE(ui(w()).edt_ra->text(), qcd);
+        QCOMPARE(ui(w()).popbox_jingdu->isHidden(), piles == 1);
+        QCOMPARE(ui(w()).popbox_jingdu->currentIndex(), mode);
+        QCOMPARE(ui(w()).cbt_View->isHidden(), piles == 0);
     }
 
     // Each coloured input reads back its colour through its own foreground role as well as
@@ -401,7 +401,7 @@ class AuditMainWindowTest : public QObject {
         QWidget* widget = w().findChild<QWidget*>(control);
         QVERIFY(widget);
         if (control == "edt_frk") {
-            w().edt_frk->setText(text);
+            ui(w()).edt_frk->setText(text);
         } else {
             comboNamed(w(), control)->setEditText(text);
         }
@@ -440,46 +440,46 @@ class AuditMainWindowTest : public QObject {
         for (int step = 0; step < 400; ++step) {
             switch (next(9)) {
                 case 0:
-                    w().cbe_dd->setEditText(ds[next(ds.size())]);
+                    ui(w()).cbe_dd->setEditText(ds[next(ds.size())]);
                     break;
                 case 1:
-                    w().cbe_hr->setEditText(hrs[next(hrs.size())]);
+                    ui(w()).cbe_hr->setEditText(hrs[next(hrs.size())]);
                     break;
                 case 2:
-                    w().edt_frk->setText(frks[next(frks.size())]);
+                    ui(w()).edt_frk->setText(frks[next(frks.size())]);
                     break;
                 case 3:
-                    w().cbe_zhongfenghua->setEditText(factors[next(factors.size())]);
+                    ui(w()).cbe_zhongfenghua->setEditText(factors[next(factors.size())]);
                     break;
                 case 4:
-                    w().cbe_Gamacr->setEditText(gammas[next(gammas.size())]);
+                    ui(w()).cbe_Gamacr->setEditText(gammas[next(gammas.size())]);
                     break;
                 case 5:
-                    w().ckb_zhongfenghua->click();
+                    ui(w()).ckb_zhongfenghua->click();
                     break;
                 case 6:
-                    w().popbox_jingdu->setCurrentIndex(next(5));
+                    ui(w()).popbox_jingdu->setCurrentIndex(next(5));
                     [[fallthrough]];
                 case 7:
-                    w().cbt_compute->click();
+                    ui(w()).cbt_compute->click();
                     break;
                 case 8:
-                    w().cbt_View->click();
-                    if (next(2) == 0) w().cbt_PageBook->click();
-                    if (next(3) == 0) w().cbt_Save->click();
-                    if (next(2) == 0) w().cbt_sanchu->click();
-                    w().cbt_Exit->click();
+                    ui(w()).cbt_View->click();
+                    if (next(2) == 0) ui(w()).cbt_PageBook->click();
+                    if (next(3) == 0) ui(w()).cbt_Save->click();
+                    if (next(2) == 0) ui(w()).cbt_sanchu->click();
+                    ui(w()).cbt_Exit->click();
                     break;
             }
             memosFollowTheLines();
-            mostPiles = std::max(mostPiles, w().pileCount);
-            if (w().pileCount == 0) {
-                QVERIFY(w().tableLines.empty());
-                QVERIFY(w().bookLines.empty());
+            mostPiles = std::max(mostPiles, w().pileCount());
+            if (w().pileCount() == 0) {
+                QVERIFY(w().tableLines().empty());
+                QVERIFY(w().bookLines().empty());
             } else {
-                QCOMPARE(int(w().tableLines.size()), w().pileCount + 9);
-                QVERIFY(QString::fromStdU16String(w().bookLines.back()).startsWith("计算时间："));
-                QCOMPARE(w().bookLines.back(), w().tableLines.back());
+                QCOMPARE(int(w().tableLines().size()), w().pileCount() + 9);
+                QVERIFY(QString::fromStdU16String(w().bookLines().back()).startsWith("计算时间："));
+                QCOMPARE(w().bookLines().back(), w().tableLines().back());
             }
             QVERIFY(showsNoNonNumber(shownTexts(w())));
         }
@@ -489,17 +489,17 @@ class AuditMainWindowTest : public QObject {
     // The bottom strip: a passed reaction empties the status text but shows nothing new;
     // the first message replaces the logo for good.
     void statusStripFollowsItsRules() {
-        w().cbe_dd->setEditText("1200");
-        QVERIFY(!w().img_Logo->isHidden());
-        QVERIFY(w().lb_shuoming->isHidden());
-        w().cbe_dd->setEditText("0");
-        QVERIFY(w().img_Logo->isHidden());
-        QVERIFY(!w().lb_shuoming->isHidden());
-        QCOMPARE(fontColour(w().lb_shuoming), kRed);
-        w().cbe_dd->setEditText("1000");
-        QCOMPARE(w().lb_shuoming->text(), QString());
-        QVERIFY(w().img_Logo->isHidden());
-        QVERIFY(!w().lb_shuoming->isHidden());
+        ui(w()).cbe_dd->setEditText("1200");
+        QVERIFY(!ui(w()).img_Logo->isHidden());
+        QVERIFY(ui(w()).lb_shuoming->isHidden());
+        ui(w()).cbe_dd->setEditText("0");
+        QVERIFY(ui(w()).img_Logo->isHidden());
+        QVERIFY(!ui(w()).lb_shuoming->isHidden());
+        QCOMPARE(fontColour(ui(w()).lb_shuoming), kRed);
+        ui(w()).cbe_dd->setEditText("1000");
+        QCOMPARE(ui(w()).lb_shuoming->text(), QString());
+        QVERIFY(ui(w()).img_Logo->isHidden());
+        QVERIFY(!ui(w()).lb_shuoming->isHidden());
     }
 };
 

@@ -21,19 +21,20 @@ namespace {
 // Which outputs are still filled after a reaction, in the order ζs ζp Qcs Qcp Qck Qcd.
 QString filled(MainWindow& w) {
     QString mask;
-    for (QLineEdit* e : {w.edt_kesais, w.edt_kesaip, w.edt_Qrs, w.edt_Qrp, w.edt_Qrk, w.edt_ra}) {
+    for (QLineEdit* e :
+         {ui(w).edt_kesais, ui(w).edt_kesaip, ui(w).edt_Qrs, ui(w).edt_Qrp, ui(w).edt_Qrk, ui(w).edt_ra}) {
         mask += e->text().isEmpty() ? u'-' : u'#';
     }
     return mask;
 }
 
 void edit(MainWindow& w, const QString& control, const QString& text) {
-    if (control == "cbe_dd") w.cbe_dd->setEditText(text);
-    if (control == "cbe_hr") w.cbe_hr->setEditText(text);
-    if (control == "edt_frk") w.edt_frk->setText(text);
-    if (control == "cbe_zhongfenghua") w.cbe_zhongfenghua->setEditText(text);
-    if (control == "cbe_Gamacr") w.cbe_Gamacr->setEditText(text);
-    if (control == "ckb_zhongfenghua") w.ckb_zhongfenghua->setChecked(text == "1");
+    if (control == "cbe_dd") ui(w).cbe_dd->setEditText(text);
+    if (control == "cbe_hr") ui(w).cbe_hr->setEditText(text);
+    if (control == "edt_frk") ui(w).edt_frk->setText(text);
+    if (control == "cbe_zhongfenghua") ui(w).cbe_zhongfenghua->setEditText(text);
+    if (control == "cbe_Gamacr") ui(w).cbe_Gamacr->setEditText(text);
+    if (control == "ckb_zhongfenghua") ui(w).ckb_zhongfenghua->setChecked(text == "1");
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ class ChangeReactionTest : public QObject {
     Q_OBJECT
     PILECALC_WINDOW_FIXTURE
 
-private slots:
+  private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
@@ -79,79 +80,85 @@ private slots:
         QFETCH(bool, sharesKept);
         QFETCH(QString, status);
         QFETCH(uint, colour);
-        w().cbt_compute->click();
-        QVERIFY(w().cbt_compute->isHidden());
-        const QString sideLabel = w().lb_Qrs->text();
-        const QString endLabel = w().lb_Qrp->text();
+        ui(w()).cbt_compute->click();
+        QVERIFY(ui(w()).cbt_compute->isHidden());
+        const QString sideLabel = ui(w()).lb_Qrs->text();
+        const QString endLabel = ui(w()).lb_Qrp->text();
         edit(w(), control, text);
         QCOMPARE(filled(w()), stillFilled);
-        QCOMPARE(w().lb_Qrs->text(), sharesKept ? sideLabel : QString("侧阻力Qcs(kN)"));
-        QCOMPARE(w().lb_Qrp->text(), sharesKept ? endLabel : QString("端阻力Qcp(kN)"));
-        QVERIFY(!w().cbt_compute->isHidden());
-        QVERIFY(w().cbt_compute->isEnabled());
-        QVERIFY(w().cbt_View->isHidden());
-        QCOMPARE(w().lb_shuoming->text(), status);
+        QCOMPARE(ui(w()).lb_Qrs->text(), sharesKept ? sideLabel : QString("侧阻力Qcs(kN)"));
+        QCOMPARE(ui(w()).lb_Qrp->text(), sharesKept ? endLabel : QString("端阻力Qcp(kN)"));
+        QVERIFY(!ui(w()).cbt_compute->isHidden());
+        QVERIFY(ui(w()).cbt_compute->isEnabled());
+        QVERIFY(ui(w()).cbt_View->isHidden());
+        QCOMPARE(ui(w()).lb_shuoming->text(), status);
         if (colour != 0) QCOMPARE(fontColour(w().findChild<QWidget*>(control)), QRgb(colour));
-        QCOMPARE(w().lb_YHxingxi->text(), QString());  // reactions never write the optimisation line
+        QCOMPARE(ui(w()).lb_YHxingxi->text(), QString());  // reactions never write the optimisation line
     }
 
     void sameTextRunsNoReaction_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        QTest::newRow("d") << "cbe_dd" << "1000";
-        QTest::newRow("hr") << "cbe_hr" << "1.0d";
-        QTest::newRow("frk") << "edt_frk" << "25";
-        QTest::newRow("reduction") << "cbe_zhongfenghua" << "0.70";
-        QTest::newRow("gamma") << "cbe_Gamacr" << "1.80";
-        QTest::newRow("box") << "ckb_zhongfenghua" << "1";
+        QTest::newRow("d") << "cbe_dd"
+                           << "1000";
+        QTest::newRow("hr") << "cbe_hr"
+                            << "1.0d";
+        QTest::newRow("frk") << "edt_frk"
+                             << "25";
+        QTest::newRow("reduction") << "cbe_zhongfenghua"
+                                   << "0.70";
+        QTest::newRow("gamma") << "cbe_Gamacr"
+                               << "1.80";
+        QTest::newRow("box") << "ckb_zhongfenghua"
+                             << "1";
     }
     void sameTextRunsNoReaction() {
         QFETCH(QString, control);
         QFETCH(QString, text);
-        w().cbt_compute->click();
+        ui(w()).cbt_compute->click();
         edit(w(), control, text);
         QCOMPARE(filled(w()), QString("######"));
-        QVERIFY(!w().cbt_View->isHidden());
+        QVERIFY(!ui(w()).cbt_View->isHidden());
     }
 
     void boxEnablesTheFactorWithoutCheckingIt() {
-        w().cbe_zhongfenghua->setEditText("abc");
-        QCOMPARE(fontColour(w().cbe_zhongfenghua), kRed);
-        w().ckb_zhongfenghua->setChecked(false);
-        QVERIFY(!w().cbe_zhongfenghua->isEnabled());
-        QCOMPARE(fontColour(w().cbe_zhongfenghua), kRed);  // the box does not recheck the factor
-        w().ckb_zhongfenghua->setChecked(true);
-        QVERIFY(w().cbe_zhongfenghua->isEnabled());
+        ui(w()).cbe_zhongfenghua->setEditText("abc");
+        QCOMPARE(fontColour(ui(w()).cbe_zhongfenghua), kRed);
+        ui(w()).ckb_zhongfenghua->setChecked(false);
+        QVERIFY(!ui(w()).cbe_zhongfenghua->isEnabled());
+        QCOMPARE(fontColour(ui(w()).cbe_zhongfenghua), kRed);  // the box does not recheck the factor
+        ui(w()).ckb_zhongfenghua->setChecked(true);
+        QVERIFY(ui(w()).cbe_zhongfenghua->isEnabled());
     }
 
     void failureShowsTheStatusLineInPlaceOfTheLogo() {
-        QVERIFY(!w().img_Logo->isHidden());
-        w().cbe_dd->setEditText("1200");  // a pass empties the hidden line and keeps the logo
-        QVERIFY(!w().img_Logo->isHidden());
-        QVERIFY(w().lb_shuoming->isHidden());
-        w().cbe_dd->setEditText("0");
-        QVERIFY(w().img_Logo->isHidden());
-        QVERIFY(!w().lb_shuoming->isHidden());
-        w().cbe_dd->setEditText("1200");
-        QCOMPARE(w().lb_shuoming->text(), QString());
-        QVERIFY(!w().lb_shuoming->isHidden());  // the logo never comes back
-        QVERIFY(w().img_Logo->isHidden());
+        QVERIFY(!ui(w()).img_Logo->isHidden());
+        ui(w()).cbe_dd->setEditText("1200");  // a pass empties the hidden line and keeps the logo
+        QVERIFY(!ui(w()).img_Logo->isHidden());
+        QVERIFY(ui(w()).lb_shuoming->isHidden());
+        ui(w()).cbe_dd->setEditText("0");
+        QVERIFY(ui(w()).img_Logo->isHidden());
+        QVERIFY(!ui(w()).lb_shuoming->isHidden());
+        ui(w()).cbe_dd->setEditText("1200");
+        QCOMPARE(ui(w()).lb_shuoming->text(), QString());
+        QVERIFY(!ui(w()).lb_shuoming->isHidden());  // the logo never comes back
+        QVERIFY(ui(w()).img_Logo->isHidden());
     }
 
     void frkZeroPassesHereButFailsTheCompute() {
-        w().edt_frk->setText("0");
-        QCOMPARE(fontColour(w().edt_frk), kBlack);
-        w().cbt_compute->click();
-        QCOMPARE(w().lb_shuoming->text(), QString("岩石单轴抗压强度有错"));
+        ui(w()).edt_frk->setText("0");
+        QCOMPARE(fontColour(ui(w()).edt_frk), kBlack);
+        ui(w()).cbt_compute->click();
+        QCOMPARE(ui(w()).lb_shuoming->text(), QString("岩石单轴抗压强度有错"));
     }
 
     void commaLocaleAcceptsBothSeparators() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        w().cbe_Gamacr->setEditText("1,6");
-        QCOMPARE(w().lb_shuoming->text(), QString("提示：γcR规范值为1.7～1.8"));
-        w().cbe_Gamacr->setEditText("1.75");
-        QCOMPARE(fontColour(w().cbe_Gamacr), kBlack);
-        QCOMPARE(w().lb_shuoming->text(), QString());
+        ui(w()).cbe_Gamacr->setEditText("1,6");
+        QCOMPARE(ui(w()).lb_shuoming->text(), QString("提示：γcR规范值为1.7～1.8"));
+        ui(w()).cbe_Gamacr->setEditText("1.75");
+        QCOMPARE(fontColour(ui(w()).cbe_Gamacr), kBlack);
+        QCOMPARE(ui(w()).lb_shuoming->text(), QString());
     }
 };
 

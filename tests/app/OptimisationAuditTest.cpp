@@ -27,8 +27,8 @@ namespace {
 // main layer's inputs and outputs.
 QStringList visibleTexts(MainWindow& w) {
     QStringList texts;
-    for (const QStringList& row : listCells(w.Grid2_Youhuajieguo)) texts << row;
-    texts << w.lb_YHxingxi->text() << mainLayerState(w);
+    for (const QStringList& row : listCells(ui(w).Grid2_Youhuajieguo)) texts << row;
+    texts << ui(w).lb_YHxingxi->text() << mainLayerState(w);
     return texts;
 }
 
@@ -99,16 +99,16 @@ class OptimisationAuditTest : public QObject {
         QFETCH(int, rows);
         w().cbt_YouHuaClick();
         writeRanges(w(), ranges);
-        w().cbt_YHcompute->click();
+        ui(w()).cbt_YHcompute->click();
         QCOMPARE(fixture.takeDialog(), dialog);
-        const QString shown = w().lb_YHxingxi->text();
+        const QString shown = ui(w()).lb_YHxingxi->text();
         if (status.isEmpty()) {
             QVERIFY2(shown.isEmpty(), qPrintable(shown));
         } else {
             QVERIFY2(shown.startsWith(status), qPrintable(shown));
-            QCOMPARE(fontColour(w().lb_YHxingxi), kRed);
+            QCOMPARE(fontColour(ui(w()).lb_YHxingxi), kRed);
         }
-        if (rows >= 0) QCOMPARE(w().Grid2_Youhuajieguo->model()->rowCount(), rows);
+        if (rows >= 0) QCOMPARE(ui(w()).Grid2_Youhuajieguo->model()->rowCount(), rows);
         const QStringList texts = visibleTexts(w());
         QVERIFY2(!showsNonFinite(texts), qPrintable(texts.join(" | ")));
     }
@@ -139,15 +139,15 @@ class OptimisationAuditTest : public QObject {
         auto reference = std::make_unique<MainWindow>();
         reference->setClockForTesting(fixedTime);
         for (MainWindow* win : {&w(), reference.get()}) {
-            win->ckb_zhongfenghua->setChecked(weathered);
-            win->popbox_jingdu->setCurrentIndex(mode);
+            ui(*win).ckb_zhongfenghua->setChecked(weathered);
+            ui(*win).popbox_jingdu->setCurrentIndex(mode);
             win->cbt_YouHuaClick();
             writeRanges(*win, ranges);
         }
-        w().cbt_YHcompute->click();
+        ui(w()).cbt_YHcompute->click();
         const QList<QStringList> expected = literalBatch(*reference, ranges);
         QVERIFY(!expected.isEmpty());
-        QCOMPARE(listCells(w().Grid2_Youhuajieguo), expected);
+        QCOMPARE(listCells(ui(w()).Grid2_Youhuajieguo), expected);
         QCOMPARE(mainLayerState(w()), mainLayerState(*reference));
         QCOMPARE(optimisationLayerState(w()), optimisationLayerState(*reference));
     }
@@ -157,11 +157,11 @@ class OptimisationAuditTest : public QObject {
     // fractional pile computes to the listed figures.
     void commaLocaleSortsFiltersAndPicksBack() {
         QLocale::setDefault(QLocale(QLocale::German));
-        w().popbox_jingdu->setCurrentIndex(0);
+        ui(w()).popbox_jingdu->setCurrentIndex(0);
         w().cbt_YouHuaClick();
         writeRanges(w(), {{"900", "1100,5", "100,25"}, {"1,0d", "1,5d", "0,5d"}, {"8,5", "30", "10,75"}});
-        w().cbt_YHcompute->click();
-        QTableView* raw = w().Grid2_Youhuajieguo;
+        ui(w()).cbt_YHcompute->click();
+        QTableView* raw = ui(w()).Grid2_Youhuajieguo;
         QCOMPARE(raw->model()->rowCount(), 18);
         auto column = [](QTableView* list, int c) {
             // The forces carry the comma; the diameters keep the period that the
@@ -180,21 +180,21 @@ class OptimisationAuditTest : public QObject {
             w().Grid2_YouhuajieguoHeaderClick(c);
             const QList<double> keys = column(raw, c);
             QVERIFY(!keys.contains(-1.0));
-            QVERIFY2(std::is_sorted(keys.begin(), keys.end()), qPrintable(w().lb_YHxingxi->text()));
+            QVERIFY2(std::is_sorted(keys.begin(), keys.end()), qPrintable(ui(w()).lb_YHxingxi->text()));
         }
         const QList<double> forces = column(raw, 2);
         const double middle = forces[forces.size() / 2];
         writeFilterBounds(w(), QString::number(middle, 'f', 2).replace('.', ','), "0");
-        w().cbt_YHsaixuan->click();
-        QTableView* filtered = w().Grid3_Youhuasaixuan;
+        ui(w()).cbt_YHsaixuan->click();
+        QTableView* filtered = ui(w()).Grid3_Youhuasaixuan;
         QCOMPARE(filtered->model()->rowCount(),
                  std::count_if(forces.begin(), forces.end(), [middle](double f) { return f >= middle; }));
         const QStringList picked = listCells(filtered).first();
         w().Grid3_YouhuasaixuanCellDblClick(0, 0);
         w().cbt_computeClick();
-        QCOMPARE(w().edt_ra->text(), picked[2]);
-        QCOMPARE(w().edt_Qrk->text(), picked[14]);
-        QCOMPARE(w().lb_shuoming->text().isEmpty(), false);
+        QCOMPARE(ui(w()).edt_ra->text(), picked[2]);
+        QCOMPARE(ui(w()).edt_Qrk->text(), picked[14]);
+        QCOMPARE(ui(w()).lb_shuoming->text().isEmpty(), false);
     }
 
     // The same text written again through the model is accepted like the same text
@@ -216,15 +216,15 @@ class OptimisationAuditTest : public QObject {
         QFETCH(bool, compute);
         QFETCH(bool, filter);
         w().cbt_YouHuaClick();
-        w().cbt_YHcompute->setEnabled(false);
-        w().cbt_YHsaixuan->setEnabled(false);
-        QAbstractItemModel* model = w().Grid1_Youhuaxuanxiang->model();
+        ui(w()).cbt_YHcompute->setEnabled(false);
+        ui(w()).cbt_YHsaixuan->setEnabled(false);
+        QAbstractItemModel* model = ui(w()).Grid1_Youhuaxuanxiang->model();
         const QModelIndex cell = model->index(row, column);
         const QString before = cell.data().toString();
         QVERIFY(model->setData(cell, before));
         QCOMPARE(cell.data().toString(), before);
-        QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
-        QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+        QCOMPARE(ui(w()).cbt_YHcompute->isEnabled(), compute);
+        QCOMPARE(ui(w()).cbt_YHsaixuan->isEnabled(), filter);
     }
 
     // Typing into the editor and leaving it with Tab: the text is stored, the button of
@@ -250,9 +250,9 @@ class OptimisationAuditTest : public QObject {
         w().show();
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
         w().cbt_YouHuaClick();
-        w().cbt_YHcompute->setEnabled(false);
-        w().cbt_YHsaixuan->setEnabled(false);
-        QTableWidget* grid = w().Grid1_Youhuaxuanxiang;
+        ui(w()).cbt_YHcompute->setEnabled(false);
+        ui(w()).cbt_YHsaixuan->setEnabled(false);
+        QTableWidget* grid = ui(w()).Grid1_Youhuaxuanxiang;
         grid->setCurrentCell(row, column);
         auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(row, column)));
         QVERIFY(editor);
@@ -261,8 +261,8 @@ class OptimisationAuditTest : public QObject {
         QTest::keyClick(editor, Qt::Key_Tab);
         QCoreApplication::processEvents();
         QCOMPARE(grid->item(row, column)->text(), QString("1234"));
-        QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
-        QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+        QCOMPARE(ui(w()).cbt_YHcompute->isEnabled(), compute);
+        QCOMPARE(ui(w()).cbt_YHsaixuan->isEnabled(), filter);
         QCOMPARE(grid->currentRow(), row);
         QCOMPARE(grid->currentColumn(), column + 1);
         QCOMPARE(grid->indexWidget(grid->model()->index(row, column + 1)) != nullptr, nextEditable);

@@ -34,10 +34,10 @@ struct Settings {
 };
 
 void applySettings(MainWindow& w, const Settings& s) {
-    w.ckb_zhongfenghua->setChecked(s.weathered);
-    w.cbe_zhongfenghua->setEditText(s.reduction);
-    w.cbe_Gamacr->setEditText(s.gammaCR);
-    w.popbox_jingdu->setCurrentIndex(s.mode);  // hidden list: selects the mode only
+    ui(w).ckb_zhongfenghua->setChecked(s.weathered);
+    ui(w).cbe_zhongfenghua->setEditText(s.reduction);
+    ui(w).cbe_Gamacr->setEditText(s.gammaCR);
+    ui(w).popbox_jingdu->setCurrentIndex(s.mode);  // hidden list: selects the mode only
 }
 
 template <class T>
@@ -95,8 +95,8 @@ class OptimisationBatchTest : public QObject {
 
     void defaultRangesListTwentySevenPiles() {
         w().cbt_YouHuaClick();
-        w().cbt_YHcompute->click();
-        const QList<QStringList> rows = listCells(w().Grid2_Youhuajieguo);
+        ui(w()).cbt_YHcompute->click();
+        const QList<QStringList> rows = listCells(ui(w()).Grid2_Youhuajieguo);
         QCOMPARE(rows.size(), 27);
         // d outer, hr middle, frk fastest; numbers zero-filled to the two digits of 27.
         const QStringList d{"1000", "1500", "2000"}, hr{"1.0d", "2.0d", "3.0d"}, frk{"30.00", "40.00", "50.00"};
@@ -109,18 +109,18 @@ class OptimisationBatchTest : public QObject {
             QCOMPARE(rows[i][15], QString("1.80"));
             QCOMPARE(rows[i][16], QString());
         }
-        QCOMPARE(w().lb_YHxingxi->text(), QString("计算完成，桩数：27 根"));
-        QCOMPARE(fontColour(w().lb_YHxingxi), kBlack);
-        QVERIFY(!w().cbt_YHcompute->isEnabled());
-        QVERIFY(w().cbt_YHsaixuan->isEnabled());
-        QVERIFY(w().cbt_YHsave->isEnabled());
+        QCOMPARE(ui(w()).lb_YHxingxi->text(), QString("计算完成，桩数：27 根"));
+        QCOMPARE(fontColour(ui(w()).lb_YHxingxi), kBlack);
+        QVERIFY(!ui(w()).cbt_YHcompute->isEnabled());
+        QVERIFY(ui(w()).cbt_YHsaixuan->isEnabled());
+        QVERIFY(ui(w()).cbt_YHsave->isEnabled());
 
         // Every figure is what the compute handler shows for that pile.
         auto reference = makeReference();
         reference->cbt_YouHuaClick();
         QCOMPARE(rows, literalBatch(*reference, defaultRanges()));
         QCOMPARE(mainLayerState(w()), mainLayerState(*reference));
-        QCOMPARE(w().edt_ra->text(), rows.last()[2]);
+        QCOMPARE(ui(w()).edt_ra->text(), rows.last()[2]);
     }
 
     // Random ranges, weathering, reduction, γcR and precision, from a main layer that has
@@ -142,16 +142,16 @@ class OptimisationBatchTest : public QObject {
         for (MainWindow* win : {&w(), reference.get()}) {
             if (recordFirst) win->cbt_computeClick();  // "结果" shown in place of "计算"
             if (startOnFirstPile) {                    // inputs already hold the first pile's texts
-                win->cbe_dd->setEditText(ranges.d[0]);
-                win->edt_frk->setText(ranges.frk[0]);
+                ui(*win).cbe_dd->setEditText(ranges.d[0]);
+                ui(*win).edt_frk->setText(ranges.frk[0]);
             }
             applySettings(*win, settings);
             win->cbt_YouHuaClick();
             writeRanges(*win, ranges);
         }
-        w().cbt_YHcompute->click();
+        ui(w()).cbt_YHcompute->click();
         const QList<QStringList> expected = literalBatch(*reference, ranges);
-        QCOMPARE(listCells(w().Grid2_Youhuajieguo), expected);
+        QCOMPARE(listCells(ui(w()).Grid2_Youhuajieguo), expected);
         QCOMPARE(mainLayerState(w()), mainLayerState(*reference));
         QCOMPARE(optimisationLayerState(w()), optimisationLayerState(*reference));
     }
@@ -176,21 +176,21 @@ class OptimisationBatchTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, message);
         w().cbt_YouHuaClick();
-        w().cbt_YHcompute->click();  // lists 27 piles
-        w().cbt_YHsaixuan->click();  // and a filtered list
+        ui(w()).cbt_YHcompute->click();  // lists 27 piles
+        ui(w()).cbt_YHsaixuan->click();  // and a filtered list
         const QStringList mainBefore = mainLayerState(w());
-        const bool saveEnabled = w().cbt_YHsave->isEnabled();
-        w().Grid1_Youhuaxuanxiang->item(row, column)->setText(text);  // enables "计算" again
+        const bool saveEnabled = ui(w()).cbt_YHsave->isEnabled();
+        ui(w()).Grid1_Youhuaxuanxiang->item(row, column)->setText(text);  // enables "计算" again
 
-        w().cbt_YHcompute->click();
-        QCOMPARE(w().lb_YHxingxi->text(), message);
-        QCOMPARE(fontColour(w().lb_YHxingxi), kRed);
-        QCOMPARE(w().Grid2_Youhuajieguo->model()->rowCount(), 0);
-        QCOMPARE(w().Grid3_Youhuasaixuan->model()->rowCount(), 0);
-        QVERIFY(!w().Grid2_Youhuajieguo->isHidden());
-        QVERIFY(w().Grid3_Youhuasaixuan->isHidden());
-        QVERIFY(w().cbt_YHcompute->isEnabled());
-        QCOMPARE(w().cbt_YHsave->isEnabled(), saveEnabled);
+        ui(w()).cbt_YHcompute->click();
+        QCOMPARE(ui(w()).lb_YHxingxi->text(), message);
+        QCOMPARE(fontColour(ui(w()).lb_YHxingxi), kRed);
+        QCOMPARE(ui(w()).Grid2_Youhuajieguo->model()->rowCount(), 0);
+        QCOMPARE(ui(w()).Grid3_Youhuasaixuan->model()->rowCount(), 0);
+        QVERIFY(!ui(w()).Grid2_Youhuajieguo->isHidden());
+        QVERIFY(ui(w()).Grid3_Youhuasaixuan->isHidden());
+        QVERIFY(ui(w()).cbt_YHcompute->isEnabled());
+        QCOMPARE(ui(w()).cbt_YHsave->isEnabled(), saveEnabled);
         QCOMPARE(mainLayerState(w()), mainBefore);
     }
 
@@ -207,8 +207,9 @@ class OptimisationBatchTest : public QObject {
                                               << "'' is not a valid floating point value.";
         QTest::newRow("depth in mm, maximum with d") << 1 << 1 << "1000"
                                                      << "'3.0d' is not a valid floating point value.";
-        QTest::newRow("huge exponent in the d maximum") << 0 << 2 << "1e9223372036854775807"
-                                                        << "'1e9223372036854775807' is not a valid floating point value.";
+        QTest::newRow("huge exponent in the d maximum")
+            << 0 << 2 << "1e9223372036854775807"
+            << "'1e9223372036854775807' is not a valid floating point value.";
         QTest::newRow("pasted line break after the depth marker") << 1 << 2 << "3.0d\nX"
                                                                   << "'3.0d\nX' is not a valid floating point value.";
         // A pasted megabyte is quoted by its first 100 characters: the box stays small.
@@ -222,15 +223,15 @@ class OptimisationBatchTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, dialog);
         w().cbt_YouHuaClick();
-        w().cbt_YHcompute->click();
+        ui(w()).cbt_YHcompute->click();
         const QStringList mainBefore = mainLayerState(w());
-        w().Grid1_Youhuaxuanxiang->item(row, column)->setText(text);
-        w().cbt_YHcompute->click();
+        ui(w()).Grid1_Youhuaxuanxiang->item(row, column)->setText(text);
+        ui(w()).cbt_YHcompute->click();
         QCOMPARE(fixture.takeDialog(), dialog);
-        QCOMPARE(w().Grid2_Youhuajieguo->model()->rowCount(), 0);
-        QCOMPARE(w().optimisationMode, 1);
+        QCOMPARE(ui(w()).Grid2_Youhuajieguo->model()->rowCount(), 0);
+        QCOMPARE(w().optimisationMode(), OptimisationMode::On);
         QCOMPARE(mainLayerState(w()), mainBefore);
-        QVERIFY(w().cbt_YHcompute->isEnabled());
+        QVERIFY(ui(w()).cbt_YHcompute->isEnabled());
     }
 
     // A pile the checks reject ends the run there: the piles before it stay listed, the
@@ -257,25 +258,25 @@ class OptimisationBatchTest : public QObject {
         auto reference = makeReference();
         for (MainWindow* win : {&w(), reference.get()}) {
             win->cbt_YouHuaClick();
-            win->cbt_YHcompute->click();  // 27 piles, sorted by d: "计算" off, "筛选"/"存盘" on
+            ui(*win).cbt_YHcompute->click();  // 27 piles, sorted by d: "计算" off, "筛选"/"存盘" on
             win->Grid2_YouhuajieguoHeaderClick(1);
             writeRanges(*win, ranges);  // "计算" on again
         }
         const QStringList layerBefore = optimisationLayerState(w());
 
-        w().cbt_YHcompute->click();
+        ui(w()).cbt_YHcompute->click();
         const QList<QStringList> expected = literalBatch(*reference, ranges);
         QCOMPARE(expected.size(), rows);
-        QCOMPARE(listCells(w().Grid2_Youhuajieguo), expected);
+        QCOMPARE(listCells(ui(w()).Grid2_Youhuajieguo), expected);
         QCOMPARE(mainLayerState(w()), mainLayerState(*reference));
-        QCOMPARE(w().lb_shuoming->text(), status);
-        QCOMPARE(w().lb_YHxingxi->text(), QString("运行中止，主界面可查看中止位置、原因"));
-        QCOMPARE(fontColour(w().lb_YHxingxi), kRed);
+        QCOMPARE(ui(w()).lb_shuoming->text(), status);
+        QCOMPARE(ui(w()).lb_YHxingxi->text(), QString("运行中止，主界面可查看中止位置、原因"));
+        QCOMPARE(fontColour(ui(w()).lb_YHxingxi), kRed);
         // Everything but the status line and the progress bar is as before the run.
         QStringList layerAfter = optimisationLayerState(w());
         QCOMPARE(layerAfter.mid(1, layerAfter.size() - 2), layerBefore.mid(1, layerBefore.size() - 2));
-        QCOMPARE(w().dOrder, 1);
-        QCOMPARE(listHeaders(w().Grid2_Youhuajieguo)[1], QString(" d(mm)▲"));
+        QCOMPARE(w().dOrder(), pilecalc::SortOrder::Ascending);
+        QCOMPARE(listHeaders(ui(w()).Grid2_Youhuajieguo)[1], QString(" d(mm)▲"));
     }
 
     // The count of combinations is a 64-bit product: 65536 × 65536 is refused, where a
@@ -296,13 +297,13 @@ class OptimisationBatchTest : public QObject {
         w().cbt_YouHuaClick();
         const QStringList mainBefore = mainLayerState(w());
         writeRanges(w(), ranges);
-        w().cbt_YHcompute->click();
-        QCOMPARE(w().lb_YHxingxi->text(), message);
-        QCOMPARE(fontColour(w().lb_YHxingxi), kRed);
-        QCOMPARE(w().Grid2_Youhuajieguo->model()->rowCount(), 0);
+        ui(w()).cbt_YHcompute->click();
+        QCOMPARE(ui(w()).lb_YHxingxi->text(), message);
+        QCOMPARE(fontColour(ui(w()).lb_YHxingxi), kRed);
+        QCOMPARE(ui(w()).Grid2_Youhuajieguo->model()->rowCount(), 0);
         QCOMPARE(mainLayerState(w()), mainBefore);  // nothing computed, the logo still shown
-        QVERIFY(w().cbt_YHcompute->isEnabled());
-        QVERIFY(!w().cbt_YHsave->isEnabled());
+        QVERIFY(ui(w()).cbt_YHcompute->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHsave->isEnabled());
     }
 
     // A long run keeps the window alive: while it computes, "计算" reads "停止" and every
@@ -321,65 +322,66 @@ class OptimisationBatchTest : public QObject {
         writeRanges(w(), {{"1000", "1999", "1"}, {"1.0d", "3.0d", "0.1d"}, {"10", "100", "1"}});
         QStringList seenWhileRunning;
         QTimer::singleShot(0, this, [&] {
-            const QString progress = w().lb_YHxingxi->text();
+            const QString progress = ui(w()).lb_YHxingxi->text();
             seenWhileRunning << QString::number(progress.startsWith("计算完成 ") && progress.endsWith(" %"));
-            seenWhileRunning << w().cbt_YHcompute->text() << QString::number(w().cbt_YHcompute->isEnabled());
+            seenWhileRunning << ui(w()).cbt_YHcompute->text() << QString::number(ui(w()).cbt_YHcompute->isEnabled());
             for (QWidget* c :
-                 {static_cast<QWidget*>(w().Grid1_Youhuaxuanxiang), static_cast<QWidget*>(w().Grid2_Youhuajieguo),
-                  static_cast<QWidget*>(w().cbt_zhangkai), static_cast<QWidget*>(w().cbt_YHfanhui)}) {
+                 {static_cast<QWidget*>(ui(w()).Grid1_Youhuaxuanxiang),
+                  static_cast<QWidget*>(ui(w()).Grid2_Youhuajieguo), static_cast<QWidget*>(ui(w()).cbt_zhangkai),
+                  static_cast<QWidget*>(ui(w()).cbt_YHfanhui)}) {
                 seenWhileRunning << QString::number(c->isEnabled());
             }
             if (how == 0) QTest::keyClick(&w(), Qt::Key_Escape);
-            if (how == 1) w().cbt_YHcompute->click();
+            if (how == 1) ui(w()).cbt_YHcompute->click();
             if (how == 2) w().close();
         });
-        w().cbt_YHcompute->click();
+        ui(w()).cbt_YHcompute->click();
         QCOMPARE(seenWhileRunning, QStringList({"1", "停止", "1", "0", "0", "0", "0"}));
 
-        const QAbstractItemModel* list = w().Grid2_Youhuajieguo->model();
+        const QAbstractItemModel* list = ui(w()).Grid2_Youhuajieguo->model();
         const int count = list->rowCount();
         QVERIFY(count > 0);
         QVERIFY(count < 1911000);
         QStringList last;
         for (int c = 0; c < 17; ++c) last << list->index(count - 1, c).data().toString();
-        QCOMPARE(w().lb_YHxingxi->text(), QString("计算已取消，已列出桩数：%1 根").arg(count));
-        QCOMPARE(w().cbt_YHcompute->text(), QString("计算"));
-        QVERIFY(w().cbt_YHcompute->isEnabled());  // the ranges were not all computed
-        QVERIFY(w().cbt_YHsaixuan->isEnabled());
-        QVERIFY(w().cbt_YHsave->isEnabled());
-        QVERIFY(w().Grid1_Youhuaxuanxiang->isEnabled());
-        QVERIFY(w().cbt_YHfanhui->isEnabled());
+        QCOMPARE(ui(w()).lb_YHxingxi->text(), QString("计算已取消，已列出桩数：%1 根").arg(count));
+        QCOMPARE(ui(w()).cbt_YHcompute->text(), QString("计算"));
+        QVERIFY(ui(w()).cbt_YHcompute->isEnabled());  // the ranges were not all computed
+        QVERIFY(ui(w()).cbt_YHsaixuan->isEnabled());
+        QVERIFY(ui(w()).cbt_YHsave->isEnabled());
+        QVERIFY(ui(w()).Grid1_Youhuaxuanxiang->isEnabled());
+        QVERIFY(ui(w()).cbt_YHfanhui->isEnabled());
         QCOMPARE(last[0], QString("ZH-%1").arg(count, 7, 10, QChar('0')));
         // The main layer holds the last listed pile.
-        QCOMPARE(w().cbe_dd->currentText(), last[1]);
-        QCOMPARE(w().cbe_hr->currentText(), last[3]);
-        QCOMPARE(w().edt_frk->text(), last[4]);
-        QCOMPARE(w().edt_ra->text(), last[2]);
+        QCOMPARE(ui(w()).cbe_dd->currentText(), last[1]);
+        QCOMPARE(ui(w()).cbe_hr->currentText(), last[3]);
+        QCOMPARE(ui(w()).edt_frk->text(), last[4]);
+        QCOMPARE(ui(w()).edt_ra->text(), last[2]);
     }
 
     // With a comma as the decimal separator the batch computes, lists and filters.
     void commaLocaleRunsEndToEnd() {
         QLocale::setDefault(QLocale(QLocale::German));
-        w().popbox_jingdu->setCurrentIndex(0);  // two decimals: the forces carry the separator
+        ui(w()).popbox_jingdu->setCurrentIndex(0);  // two decimals: the forces carry the separator
         w().cbt_YouHuaClick();
         writeRanges(w(), {{"1000", "2000", "500"}, {"1,0d", "3,0d", "1,0d"}, {"30,00", "50,00", "10,00"}});
-        w().cbt_YHcompute->click();
-        const QList<QStringList> rows = listCells(w().Grid2_Youhuajieguo);
+        ui(w()).cbt_YHcompute->click();
+        const QList<QStringList> rows = listCells(ui(w()).Grid2_Youhuajieguo);
         QCOMPARE(rows.size(), 27);
-        QCOMPARE(w().lb_YHxingxi->text(), QString("计算完成，桩数：27 根"));
+        QCOMPARE(ui(w()).lb_YHxingxi->text(), QString("计算完成，桩数：27 根"));
         QCOMPARE(rows[0][7], QString("1,00"));
         QVERIFY(rows[0][2].contains(','));
-        QCOMPARE(w().edt_ra->text(), rows.last()[2]);
+        QCOMPARE(ui(w()).edt_ra->text(), rows.last()[2]);
         // The listed first pile computes to the same figures on the main layer.
         w().Grid2_YouhuajieguoCellDblClick(0, 0);
         w().cbt_computeClick();
-        QCOMPARE(w().edt_ra->text(), rows[0][2]);
-        QCOMPARE(w().edt_Qrk->text(), rows[0][14]);
+        QCOMPARE(ui(w()).edt_ra->text(), rows[0][2]);
+        QCOMPARE(ui(w()).edt_Qrk->text(), rows[0][14]);
 
         w().cbt_YouHuaClick();
         writeFilterBounds(w(), rows[0][2], "0");
-        w().cbt_YHsaixuan->click();
-        QVERIFY(w().Grid3_Youhuasaixuan->model()->rowCount() > 0);
+        ui(w()).cbt_YHsaixuan->click();
+        QVERIFY(ui(w()).Grid3_Youhuasaixuan->model()->rowCount() > 0);
     }
 };
 

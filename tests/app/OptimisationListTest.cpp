@@ -69,13 +69,13 @@ class OptimisationListTest : public QObject {
 
     void runBatch(const RangeTexts& ranges, int mode = 2) {
         w().show();
-        w().popbox_jingdu->setCurrentIndex(mode);
+        ui(w()).popbox_jingdu->setCurrentIndex(mode);
         w().cbt_YouHuaClick();
         writeRanges(w(), ranges);
-        w().cbt_YHcompute->click();
+        ui(w()).cbt_YHcompute->click();
     }
     QTableView* shownList() {
-        return w().Grid2_Youhuajieguo->isHidden() ? w().Grid3_Youhuasaixuan : w().Grid2_Youhuajieguo;
+        return ui(w()).Grid2_Youhuajieguo->isHidden() ? ui(w()).Grid3_Youhuasaixuan : ui(w()).Grid2_Youhuajieguo;
     }
     // A real click on a header section, wherever the section is shown.
     void clickHeader(QTableView* list, int column) {
@@ -93,7 +93,7 @@ class OptimisationListTest : public QObject {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
     }
-    QString status() { return w().lb_YHxingxi->text(); }
+    QString status() { return ui(w()).lb_YHxingxi->text(); }
 
   private slots:
     void init() { fixture.start(); }
@@ -106,7 +106,7 @@ class OptimisationListTest : public QObject {
                                   "折减系数", "    hr/d", "      ζs", " Qcs(kN)", "侧阻占比", "      ζp",
                                   " Qcp(kN)", "端阻占比", " Qck(kN)", "     γcR", "    备注"};
         runBatch(defaultRanges());
-        for (QTableView* list : {w().Grid2_Youhuajieguo, w().Grid3_Youhuasaixuan}) {
+        for (QTableView* list : {ui(w()).Grid2_Youhuajieguo, ui(w()).Grid3_Youhuasaixuan}) {
             QCOMPARE(listHeaders(list), headers);
             for (int c = 0; c < 17; ++c) QCOMPARE(list->isColumnHidden(c), c > 2);
             QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -114,10 +114,10 @@ class OptimisationListTest : public QObject {
             QVERIFY(list->horizontalHeader()->sectionsClickable());
         }
         w().cbt_zhangkaiClick();  // shown, every column has its width
-        for (QTableView* list : {w().Grid2_Youhuajieguo, w().Grid3_Youhuasaixuan}) {
+        for (QTableView* list : {ui(w()).Grid2_Youhuajieguo, ui(w()).Grid3_Youhuasaixuan}) {
             for (int c = 0; c < 17; ++c) QCOMPARE(list->columnWidth(c), c == 2 ? 80 : c == 16 ? 120 : 70);
         }
-        const QModelIndex cell = w().Grid2_Youhuajieguo->model()->index(3, 1);
+        const QModelIndex cell = ui(w()).Grid2_Youhuajieguo->model()->index(3, 1);
         QVERIFY(!(cell.flags() & Qt::ItemIsEditable));
         QCOMPARE(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
     }
@@ -152,7 +152,7 @@ class OptimisationListTest : public QObject {
         QFETCH(double, lower);
         QFETCH(double, upper);
         runBatch(defaultRanges(), 4);  // hundreds: Qcd values such as 12000 occur
-        const QList<QStringList> raw = listCells(w().Grid2_Youhuajieguo);
+        const QList<QStringList> raw = listCells(ui(w()).Grid2_Youhuajieguo);
         auto resolve = [&](QString& text, double& bound) {
             if (!text.startsWith('@')) return;
             text = raw[text.mid(1).toInt()][2];
@@ -166,16 +166,16 @@ class OptimisationListTest : public QObject {
         }
 
         writeFilterBounds(w(), minimum, maximum);
-        w().cbt_YHsaixuan->click();
-        QCOMPARE(listCells(w().Grid3_Youhuasaixuan), expected);
-        QVERIFY(!w().Grid3_Youhuasaixuan->isHidden());
-        QVERIFY(w().Grid2_Youhuajieguo->isHidden());
+        ui(w()).cbt_YHsaixuan->click();
+        QCOMPARE(listCells(ui(w()).Grid3_Youhuasaixuan), expected);
+        QVERIFY(!ui(w()).Grid3_Youhuasaixuan->isHidden());
+        QVERIFY(ui(w()).Grid2_Youhuajieguo->isHidden());
         QCOMPARE(status(), expected.isEmpty() ? QString("无满足条件桩，调整区间再筛选")
                                               : QString("筛选完成，桩数：%1 根").arg(expected.size()));
-        QCOMPARE(fontColour(w().lb_YHxingxi), kBlack);
-        QVERIFY(!w().cbt_YHsaixuan->isEnabled());
-        QCOMPARE(w().cbt_YHsave->isEnabled(), !expected.isEmpty());
-        QCOMPARE(listCells(w().Grid2_Youhuajieguo), raw);  // the raw list stays whole
+        QCOMPARE(fontColour(ui(w()).lb_YHxingxi), kBlack);
+        QVERIFY(!ui(w()).cbt_YHsaixuan->isEnabled());
+        QCOMPARE(ui(w()).cbt_YHsave->isEnabled(), !expected.isEmpty());
+        QCOMPARE(listCells(ui(w()).Grid2_Youhuajieguo), raw);  // the raw list stays whole
     }
 
     void unreadableBoundChangesNothing_data() {
@@ -194,47 +194,47 @@ class OptimisationListTest : public QObject {
         QFETCH(QString, maximum);
         QFETCH(QString, dialog);
         runBatch(tiedRanges());
-        clickHeader(w().Grid2_Youhuajieguo, 1);  // sorted by d
-        const QList<QStringList> raw = listCells(w().Grid2_Youhuajieguo);
+        clickHeader(ui(w()).Grid2_Youhuajieguo, 1);  // sorted by d
+        const QList<QStringList> raw = listCells(ui(w()).Grid2_Youhuajieguo);
         const QStringList before = optimisationLayerState(w());
         writeFilterBounds(w(), minimum, maximum);  // "筛选" enabled again
         const QStringList enabled = optimisationLayerState(w());
 
-        w().cbt_YHsaixuan->click();
+        ui(w()).cbt_YHsaixuan->click();
         QCOMPARE(fixture.takeDialog(), dialog);
         QCOMPARE(optimisationLayerState(w()), enabled);
         QCOMPARE(before.mid(2), enabled.mid(2));
-        QCOMPARE(listCells(w().Grid2_Youhuajieguo), raw);
-        QCOMPARE(w().Grid3_Youhuasaixuan->model()->rowCount(), 0);
+        QCOMPARE(listCells(ui(w()).Grid2_Youhuajieguo), raw);
+        QCOMPARE(ui(w()).Grid3_Youhuasaixuan->model()->rowCount(), 0);
     }
 
     void filterBeforeAnyBatchShowsAnEmptyList() {
         w().cbt_YouHuaClick();
         writeFilterBounds(w(), "0", "0");
-        w().cbt_YHsaixuan->click();
+        ui(w()).cbt_YHsaixuan->click();
         QCOMPARE(status(), QString("无满足条件桩，调整区间再筛选"));
-        QVERIFY(!w().Grid3_Youhuasaixuan->isHidden());
-        QVERIFY(!w().cbt_YHsaixuan->isEnabled());
-        QVERIFY(!w().cbt_YHsave->isEnabled());
+        QVERIFY(!ui(w()).Grid3_Youhuasaixuan->isHidden());
+        QVERIFY(!ui(w()).cbt_YHsaixuan->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHsave->isEnabled());
     }
 
     // A sorted raw list filters in its order; the states start again from none, and a
     // second filter run starts from the whole raw list, not from the last result.
     void filterFollowsTheRawOrder() {
         runBatch(tiedRanges());
-        clickHeader(w().Grid2_Youhuajieguo, 2);  // Qcd ascending
-        clickHeader(w().Grid2_Youhuajieguo, 2);  // Qcd descending
-        const QList<QStringList> raw = listCells(w().Grid2_Youhuajieguo);
+        clickHeader(ui(w()).Grid2_Youhuajieguo, 2);  // Qcd ascending
+        clickHeader(ui(w()).Grid2_Youhuajieguo, 2);  // Qcd descending
+        const QList<QStringList> raw = listCells(ui(w()).Grid2_Youhuajieguo);
         writeFilterBounds(w(), raw[20][2], raw[5][2]);
-        w().cbt_YHsaixuan->click();
-        QCOMPARE(listCells(w().Grid3_Youhuasaixuan), raw.mid(5, 16));
-        QCOMPARE(w().QcdOrder, 0);
-        QCOMPARE(listHeaders(w().Grid3_Youhuasaixuan).mid(1, 2), QStringList({"   d(mm)", " Qcd(kN)"}));
-        QCOMPARE(listHeaders(w().Grid2_Youhuajieguo)[2], QString("Qcd(kN)▼"));  // left as it was
+        ui(w()).cbt_YHsaixuan->click();
+        QCOMPARE(listCells(ui(w()).Grid3_Youhuasaixuan), raw.mid(5, 16));
+        QCOMPARE(w().QcdOrder(), pilecalc::SortOrder::None);
+        QCOMPARE(listHeaders(ui(w()).Grid3_Youhuasaixuan).mid(1, 2), QStringList({"   d(mm)", " Qcd(kN)"}));
+        QCOMPARE(listHeaders(ui(w()).Grid2_Youhuajieguo)[2], QString("Qcd(kN)▼"));  // left as it was
 
         writeFilterBounds(w(), "0", raw[25][2]);
-        w().cbt_YHsaixuan->click();
-        QCOMPARE(listCells(w().Grid3_Youhuasaixuan), raw.mid(25));
+        ui(w()).cbt_YHsaixuan->click();
+        QCOMPARE(listCells(ui(w()).Grid3_Youhuasaixuan), raw.mid(25));
     }
 
     // ---- sort ----
@@ -285,11 +285,11 @@ class OptimisationListTest : public QObject {
         QStringList seen;
         for (int click : clicks) {
             const int column = click < 0 ? 1 : click;
-            w().cbt_YHsave->setEnabled(false);
+            ui(w()).cbt_YHsave->setEnabled(false);
             clickHeader(list, column);
             seen << status();
             if (column == 1 || column == 2) {
-                QVERIFY(w().cbt_YHsave->isEnabled());
+                QVERIFY(ui(w()).cbt_YHsave->isEnabled());
                 if (state[column] == 0) {
                     exchangeSort(expected, column);
                     state[column] = 1;
@@ -306,22 +306,22 @@ class OptimisationListTest : public QObject {
         }
         QCOMPARE(seen, messages);
         QCOMPARE(listHeaders(list).mid(1, 2), headers);
-        QCOMPARE(w().dOrder, dOrder);
-        QCOMPARE(w().QcdOrder, QcdOrder);
-        QCOMPARE(fontColour(w().lb_YHxingxi), kBlack);
+        QCOMPARE(static_cast<int>(w().dOrder()), dOrder);
+        QCOMPARE(static_cast<int>(w().QcdOrder()), QcdOrder);
+        QCOMPARE(fontColour(ui(w()).lb_YHxingxi), kBlack);
         // Numbers, not texts: 900 comes before 1000 once sorted by d.
         if (dOrder == 1) QCOMPARE(listCells(list).first()[1], QString("900"));
     }
 
     void oneRowNeedsNoSort() {
         runBatch({{"1000", "1000", "0"}, {"2.0d", "2.0d", "0d"}, {"30", "30", "0"}});
-        QCOMPARE(w().Grid2_Youhuajieguo->model()->rowCount(), 1);
-        const QStringList headers = listHeaders(w().Grid2_Youhuajieguo);
-        clickHeader(w().Grid2_Youhuajieguo, 1);
+        QCOMPARE(ui(w()).Grid2_Youhuajieguo->model()->rowCount(), 1);
+        const QStringList headers = listHeaders(ui(w()).Grid2_Youhuajieguo);
+        clickHeader(ui(w()).Grid2_Youhuajieguo, 1);
         QCOMPARE(status(), QString("无需排序"));
-        QCOMPARE(listHeaders(w().Grid2_Youhuajieguo), headers);
-        QCOMPARE(w().dOrder, 0);
-        QVERIFY(!w().Grid2_Youhuajieguo->currentIndex().isValid());
+        QCOMPARE(listHeaders(ui(w()).Grid2_Youhuajieguo), headers);
+        QCOMPARE(w().dOrder(), pilecalc::SortOrder::None);
+        QVERIFY(!ui(w()).Grid2_Youhuajieguo->currentIndex().isValid());
     }
 
     // ---- pick-back ----
@@ -329,60 +329,60 @@ class OptimisationListTest : public QObject {
     void pickingTheShownPileChangesNothing() {
         runBatch(defaultRanges());
         QStringList before = mainLayerState(w());
-        doubleClickRow(w().Grid2_Youhuajieguo, 26);
-        QVERIFY(!w().MainFormLayer->isHidden());
-        QVERIFY(w().YouHuaFormLayer->isHidden());
-        QCOMPARE(w().optimisationMode, 0);
+        doubleClickRow(ui(w()).Grid2_Youhuajieguo, 26);
+        QVERIFY(!ui(w()).MainFormLayer->isHidden());
+        QVERIFY(ui(w()).YouHuaFormLayer->isHidden());
+        QCOMPARE(w().optimisationMode(), OptimisationMode::Off);
         QStringList after = mainLayerState(w());
         QCOMPARE(after.mid(0, after.size() - 1), before.mid(0, before.size() - 1));
-        QVERIFY(!w().edt_ra->text().isEmpty());
+        QVERIFY(!ui(w()).edt_ra->text().isEmpty());
     }
 
     // A pile in rock that is not weathered, from the filtered list, taken back while the
     // box is ticked: the box is cleared (disabling the factor), then "1.00" is written and
     // checked; every change blanks the outputs and brings back "计算"; γcR stays.
     void pickingAnUnweatheredPile() {
-        w().ckb_zhongfenghua->setChecked(false);
+        ui(w()).ckb_zhongfenghua->setChecked(false);
         runBatch(defaultRanges());
         w().cbt_YHfanhuiClick();
-        w().ckb_zhongfenghua->setChecked(true);
-        w().cbe_zhongfenghua->setEditText("0.75");
-        w().cbe_Gamacr->setEditText("1.75");
+        ui(w()).ckb_zhongfenghua->setChecked(true);
+        ui(w()).cbe_zhongfenghua->setEditText("0.75");
+        ui(w()).cbe_Gamacr->setEditText("1.75");
         w().cbt_computeClick();  // recorded: "结果" in place of "计算"
-        QVERIFY(w().cbt_compute->isHidden());
+        QVERIFY(ui(w()).cbt_compute->isHidden());
 
         w().cbt_YouHuaClick();
         writeFilterBounds(w(), "0", "0");
-        w().cbt_YHsaixuan->click();
-        const QStringList row = listCells(w().Grid3_Youhuasaixuan)[4];
+        ui(w()).cbt_YHsaixuan->click();
+        const QStringList row = listCells(ui(w()).Grid3_Youhuasaixuan)[4];
         QCOMPARE(row.mid(5, 2), QStringList({"否", "1.00"}));
-        doubleClickRow(w().Grid3_Youhuasaixuan, 4);
+        doubleClickRow(ui(w()).Grid3_Youhuasaixuan, 4);
 
-        QCOMPARE(w().cbe_dd->currentText(), row[1]);
-        QCOMPARE(w().cbe_hr->currentText(), row[3]);
-        QCOMPARE(w().edt_frk->text(), row[4]);
-        QVERIFY(!w().ckb_zhongfenghua->isChecked());
-        QVERIFY(!w().cbe_zhongfenghua->isEnabled());
-        QCOMPARE(w().cbe_zhongfenghua->currentText(), QString("1.00"));
-        QCOMPARE(fontColour(w().cbe_zhongfenghua), kBlack);
-        QCOMPARE(w().cbe_Gamacr->currentText(), QString("1.75"));
-        QCOMPARE(w().edt_ra->text(), QString());
-        QVERIFY(!w().cbt_compute->isHidden());
-        QVERIFY(w().cbt_View->isHidden());
-        QCOMPARE(w().optimisationMode, 0);
+        QCOMPARE(ui(w()).cbe_dd->currentText(), row[1]);
+        QCOMPARE(ui(w()).cbe_hr->currentText(), row[3]);
+        QCOMPARE(ui(w()).edt_frk->text(), row[4]);
+        QVERIFY(!ui(w()).ckb_zhongfenghua->isChecked());
+        QVERIFY(!ui(w()).cbe_zhongfenghua->isEnabled());
+        QCOMPARE(ui(w()).cbe_zhongfenghua->currentText(), QString("1.00"));
+        QCOMPARE(fontColour(ui(w()).cbe_zhongfenghua), kBlack);
+        QCOMPARE(ui(w()).cbe_Gamacr->currentText(), QString("1.75"));
+        QCOMPARE(ui(w()).edt_ra->text(), QString());
+        QVERIFY(!ui(w()).cbt_compute->isHidden());
+        QVERIFY(ui(w()).cbt_View->isHidden());
+        QCOMPARE(w().optimisationMode(), OptimisationMode::Off);
         // Computed in full on the main layer, it is recorded as the next pile.
         w().cbt_computeClick();
-        QCOMPARE(w().pileCount, 2);
-        QCOMPARE(w().edt_Qrk->text(), row[14]);
+        QCOMPARE(w().pileCount(), 2);
+        QCOMPARE(ui(w()).edt_Qrk->text(), row[14]);
         // The lists, their order and the sort states wait unchanged.
         w().cbt_YouHuaClick();
-        QCOMPARE(listCells(w().Grid3_Youhuasaixuan)[4], row);
+        QCOMPARE(listCells(ui(w()).Grid3_Youhuasaixuan)[4], row);
     }
 
     // ---- column toggle ----
     void toggleShowsAndFoldsColumnsOnEmptyLists() {
         w().cbt_YouHuaClick();
-        QTableView* lists[] = {w().Grid2_Youhuajieguo, w().Grid3_Youhuasaixuan};
+        QTableView* lists[] = {ui(w()).Grid2_Youhuajieguo, ui(w()).Grid3_Youhuasaixuan};
         auto shown = [&](QTableView* list) {
             QList<int> columns;
             for (int c = 0; c < 17; ++c) {
@@ -393,17 +393,17 @@ class OptimisationListTest : public QObject {
         QList<int> all;
         for (int c = 0; c < 17; ++c) all << c;
         for (int round = 0; round < 2; ++round) {
-            w().cbt_zhangkai->click();
-            QCOMPARE(w().cbt_zhangkai->text(), QString("折叠"));
-            QVERIFY(!w().Grid1_Youhuaxuanxiang->isColumnHidden(4));
+            ui(w()).cbt_zhangkai->click();
+            QCOMPARE(ui(w()).cbt_zhangkai->text(), QString("折叠"));
+            QVERIFY(!ui(w()).Grid1_Youhuaxuanxiang->isColumnHidden(4));
             for (QTableView* list : lists) QCOMPARE(shown(list), all);
-            w().cbt_zhangkai->click();
-            QCOMPARE(w().cbt_zhangkai->text(), QString("展开"));
-            QVERIFY(w().Grid1_Youhuaxuanxiang->isColumnHidden(4));
+            ui(w()).cbt_zhangkai->click();
+            QCOMPARE(ui(w()).cbt_zhangkai->text(), QString("展开"));
+            QVERIFY(ui(w()).Grid1_Youhuaxuanxiang->isColumnHidden(4));
             for (QTableView* list : lists) QCOMPARE(shown(list), QList<int>({0, 1, 2}));
         }
         for (QTableView* list : lists) QCOMPARE(list->model()->rowCount(), 0);
-        QCOMPARE(w().Grid1_Youhuaxuanxiang->rowCount(), 5);
+        QCOMPARE(ui(w()).Grid1_Youhuaxuanxiang->rowCount(), 5);
     }
 
     // ---- saving ----
@@ -435,14 +435,14 @@ class OptimisationListTest : public QObject {
         runBatch(ranges);
         if (filtered) {
             writeFilterBounds(w(), "0", "0");
-            w().cbt_YHsaixuan->click();
+            ui(w()).cbt_YHsaixuan->click();
         }
         if (sortByQcd) clickHeader(shownList(), 2);
         const QList<QStringList> cells = listCells(shownList());
         QCOMPARE(cells.size(), rows);
 
-        w().cbt_YHsave->click();
-        QVERIFY(!w().cbt_YHsave->isEnabled());
+        ui(w()).cbt_YHsave->click();
+        QVERIFY(!ui(w()).cbt_YHsave->isEnabled());
         const QString path = QDir(fixture.documents()).filePath(filtered ? kFilteredFile : kRawFile);
         QVERIFY(!QFile::exists(QDir(fixture.documents()).filePath(filtered ? kRawFile : kFilteredFile)));
         const QByteArray bytes = readFile(path);
@@ -482,19 +482,23 @@ class OptimisationListTest : public QObject {
     // A file that cannot be written: the error is shown and "存盘" stays enabled.
     void failedSaveChangesNothing() {
         runBatch(defaultRanges());
-        pilecalc::platform::setDocumentsFolderForTesting(QDir(fixture.documents()).filePath("missing/folder"));
-        w().cbt_YHsave->click();
+        // A documents folder that cannot be created: its parent is a plain file.
+        QFile plain(QDir(fixture.documents()).filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        pilecalc::platform::setDocumentsFolderForTesting(QDir(fixture.documents()).filePath("plain/folder"));
+        ui(w()).cbt_YHsave->click();
         QVERIFY(!fixture.takeDialog().isEmpty());
-        QVERIFY(w().cbt_YHsave->isEnabled());
-        QCOMPARE(w().Grid2_Youhuajieguo->model()->rowCount(), 27);
+        QVERIFY(ui(w()).cbt_YHsave->isEnabled());
+        QCOMPARE(ui(w()).Grid2_Youhuajieguo->model()->rowCount(), 27);
     }
 
     // Nothing on screen to save: nothing written, the button left as it is.
     void nothingToSave() {
         w().cbt_YouHuaClick();
-        w().cbt_YHsave->setEnabled(true);
-        w().cbt_YHsave->click();
-        QVERIFY(w().cbt_YHsave->isEnabled());
+        ui(w()).cbt_YHsave->setEnabled(true);
+        ui(w()).cbt_YHsave->click();
+        QVERIFY(ui(w()).cbt_YHsave->isEnabled());
         QVERIFY(QDir(fixture.documents()).entryList(QDir::Files).isEmpty());
     }
 };

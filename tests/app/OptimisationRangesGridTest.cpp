@@ -18,7 +18,7 @@ class OptimisationRangesGridTest : public QObject {
     Q_OBJECT
     PILECALC_WINDOW_FIXTURE
 
-    QTableWidget* grid() { return w().Grid1_Youhuaxuanxiang; }
+    QTableWidget* grid() { return ui(w()).Grid1_Youhuaxuanxiang; }
     QLineEdit* editorAt(int row, int column) {
         return qobject_cast<QLineEdit*>(grid()->indexWidget(grid()->model()->index(row, column)));
     }
@@ -26,8 +26,8 @@ class OptimisationRangesGridTest : public QObject {
         w().show();
         w().cbt_YouHuaClick();
         // Both buttons off, as after a complete batch followed by a filter run.
-        w().cbt_YHcompute->setEnabled(false);
-        w().cbt_YHsaixuan->setEnabled(false);
+        ui(w()).cbt_YHcompute->setEnabled(false);
+        ui(w()).cbt_YHsaixuan->setEnabled(false);
     }
     // Return in the editor: the delegate stores the text on the next turn of the event loop.
     static void accept(QLineEdit* editor) {
@@ -52,7 +52,7 @@ class OptimisationRangesGridTest : public QObject {
         window->show();
         QApplication::setActiveWindow(window.get());
         window->cbt_YouHuaClick();
-        QTableWidget* ranges = window->Grid1_Youhuaxuanxiang;
+        QTableWidget* ranges = ui(*window).Grid1_Youhuaxuanxiang;
         for (const auto& [row, column] : {std::pair{0, 1}, std::pair{4, 2}}) {
             ranges->setCurrentCell(row, column);
             auto* editor = qobject_cast<QLineEdit*>(ranges->indexWidget(ranges->model()->index(row, column)));
@@ -122,8 +122,8 @@ class OptimisationRangesGridTest : public QObject {
         editor->setText(typed);
         accept(editor);
         QCOMPARE(grid()->item(row, column)->text(), typed);
-        QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
-        QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+        QCOMPARE(ui(w()).cbt_YHcompute->isEnabled(), compute);
+        QCOMPARE(ui(w()).cbt_YHsaixuan->isEnabled(), filter);
     }
 
     void cancelledEditChangesNothing() {
@@ -135,8 +135,8 @@ class OptimisationRangesGridTest : public QObject {
         QTest::keyClick(editor, Qt::Key_Escape);
         QCoreApplication::processEvents();
         QCOMPARE(grid()->item(0, 1)->text(), QString("1000"));
-        QVERIFY(!w().cbt_YHcompute->isEnabled());
-        QVERIFY(!w().cbt_YHsaixuan->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHcompute->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHsaixuan->isEnabled());
     }
 
     // Moving away from an open editor accepts it, like Return.
@@ -146,8 +146,8 @@ class OptimisationRangesGridTest : public QObject {
         editorAt(4, 2)->setText("16000");
         grid()->setCurrentCell(0, 0);
         QCOMPARE(grid()->item(4, 2)->text(), QString("16000"));
-        QVERIFY(w().cbt_YHsaixuan->isEnabled());
-        QVERIFY(!w().cbt_YHcompute->isEnabled());
+        QVERIFY(ui(w()).cbt_YHsaixuan->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHcompute->isEnabled());
     }
 
     // A text written into an editable cell through the model counts as an accepted edit;
@@ -168,8 +168,8 @@ class OptimisationRangesGridTest : public QObject {
         QFETCH(bool, filter);
         openLayer();
         QVERIFY(grid()->model()->setData(grid()->model()->index(row, column), "777"));
-        QCOMPARE(w().cbt_YHcompute->isEnabled(), compute);
-        QCOMPARE(w().cbt_YHsaixuan->isEnabled(), filter);
+        QCOMPARE(ui(w()).cbt_YHcompute->isEnabled(), compute);
+        QCOMPARE(ui(w()).cbt_YHsaixuan->isEnabled(), filter);
     }
 
     // The user drags the description column to the front and the minimum column to the
@@ -193,14 +193,14 @@ class OptimisationRangesGridTest : public QObject {
         editor->setText("8000");
         accept(editor);
         QCOMPARE(grid()->item(4, 1)->text(), QString("8000"));
-        QVERIFY(w().cbt_YHsaixuan->isEnabled());
-        QVERIFY(!w().cbt_YHcompute->isEnabled());
+        QVERIFY(ui(w()).cbt_YHsaixuan->isEnabled());
+        QVERIFY(!ui(w()).cbt_YHcompute->isEnabled());
 
         clickCell(2, 3);  // the frk step
         editor = editorAt(2, 3);
         QVERIFY(editor);
         accept(editor);
-        QVERIFY(w().cbt_YHcompute->isEnabled());
+        QVERIFY(ui(w()).cbt_YHcompute->isEnabled());
     }
 
     // Leaving the layer and coming back shows the ranges as the user left them.

@@ -14,6 +14,7 @@
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "engine/NumberFormat.h"
+#include "support/WindowControls.h"
 
 namespace pilecalc::test {
 
@@ -66,15 +67,15 @@ RangeTexts defaultRanges() { return {{"1000", "2000", "500"}, {"1.0d", "3.0d", "
 
 void writeRanges(MainWindow& w, const RangeTexts& r) {
     for (int c = 0; c < 3; ++c) {
-        setCell(w.Grid1_Youhuaxuanxiang, 0, c + 1, r.d[c]);
-        setCell(w.Grid1_Youhuaxuanxiang, 1, c + 1, r.hr[c]);
-        setCell(w.Grid1_Youhuaxuanxiang, 2, c + 1, r.frk[c]);
+        setCell(ui(w).Grid1_Youhuaxuanxiang, 0, c + 1, r.d[c]);
+        setCell(ui(w).Grid1_Youhuaxuanxiang, 1, c + 1, r.hr[c]);
+        setCell(ui(w).Grid1_Youhuaxuanxiang, 2, c + 1, r.frk[c]);
     }
 }
 
 void writeFilterBounds(MainWindow& w, const QString& minimum, const QString& maximum) {
-    setCell(w.Grid1_Youhuaxuanxiang, 4, 1, minimum);
-    setCell(w.Grid1_Youhuaxuanxiang, 4, 2, maximum);
+    setCell(ui(w).Grid1_Youhuaxuanxiang, 4, 1, minimum);
+    setCell(ui(w).Grid1_Youhuaxuanxiang, 4, 2, maximum);
 }
 
 QList<QStringList> listCells(QTableView* list) {
@@ -98,53 +99,61 @@ QStringList listHeaders(QTableView* list) {
 
 QStringList mainLayerState(MainWindow& w) {
     QStringList s;
-    s << "cbe_dd=" + w.cbe_dd->currentText() + " " + colour(w.cbe_dd);
-    s << "cbe_hr=" + w.cbe_hr->currentText() + " " + colour(w.cbe_hr);
-    s << "edt_frk=" + w.edt_frk->text() + " " + colour(w.edt_frk);
-    s << QString("ckb_zhongfenghua=%1").arg(w.ckb_zhongfenghua->isChecked());
+    s << "cbe_dd=" + ui(w).cbe_dd->currentText() + " " + colour(ui(w).cbe_dd);
+    s << "cbe_hr=" + ui(w).cbe_hr->currentText() + " " + colour(ui(w).cbe_hr);
+    s << "edt_frk=" + ui(w).edt_frk->text() + " " + colour(ui(w).edt_frk);
+    s << QString("ckb_zhongfenghua=%1").arg(ui(w).ckb_zhongfenghua->isChecked());
     s << QString("cbe_zhongfenghua=%1 %2 enabled %3")
-             .arg(w.cbe_zhongfenghua->currentText(), colour(w.cbe_zhongfenghua))
-             .arg(w.cbe_zhongfenghua->isEnabled());
-    s << "cbe_Gamacr=" + w.cbe_Gamacr->currentText() + " " + colour(w.cbe_Gamacr);
-    for (QLineEdit* out : {w.edt_kesais, w.edt_kesaip, w.edt_Qrs, w.edt_Qrp, w.edt_Qrk, w.edt_ra}) {
+             .arg(ui(w).cbe_zhongfenghua->currentText(), colour(ui(w).cbe_zhongfenghua))
+             .arg(ui(w).cbe_zhongfenghua->isEnabled());
+    s << "cbe_Gamacr=" + ui(w).cbe_Gamacr->currentText() + " " + colour(ui(w).cbe_Gamacr);
+    for (QLineEdit* out :
+         {ui(w).edt_kesais, ui(w).edt_kesaip, ui(w).edt_Qrs, ui(w).edt_Qrp, ui(w).edt_Qrk, ui(w).edt_ra}) {
         s << out->objectName() + "=" + out->text();
     }
-    s << "lb_Qrs=" + w.lb_Qrs->text() << "lb_Qrp=" + w.lb_Qrp->text();
+    s << "lb_Qrs=" + ui(w).lb_Qrs->text() << "lb_Qrp=" + ui(w).lb_Qrp->text();
     s << QString("lb_shuoming=%1 %2 hidden %3")
-             .arg(w.lb_shuoming->text(), colour(w.lb_shuoming))
-             .arg(w.lb_shuoming->isHidden());
-    s << QString("img_Logo hidden %1").arg(w.img_Logo->isHidden());
-    s << QString("cbt_compute hidden %1 enabled %2").arg(w.cbt_compute->isHidden()).arg(w.cbt_compute->isEnabled());
-    s << QString("cbt_View hidden %1").arg(w.cbt_View->isHidden());
-    s << QString("pileCount %1 unsaved %2 mode %3").arg(w.pileCount).arg(w.unsavedTexts).arg(w.optimisationMode);
+             .arg(ui(w).lb_shuoming->text(), colour(ui(w).lb_shuoming))
+             .arg(ui(w).lb_shuoming->isHidden());
+    s << QString("img_Logo hidden %1").arg(ui(w).img_Logo->isHidden());
+    s << QString("cbt_compute hidden %1 enabled %2")
+             .arg(ui(w).cbt_compute->isHidden())
+             .arg(ui(w).cbt_compute->isEnabled());
+    s << QString("cbt_View hidden %1").arg(ui(w).cbt_View->isHidden());
+    s << QString("pileCount %1 unsaved %2 mode %3")
+             .arg(w.pileCount())
+             .arg(w.unsavedTexts())
+             .arg(static_cast<int>(w.optimisationMode()));
     return s;
 }
 
 QStringList optimisationLayerState(MainWindow& w) {
     QStringList s;
-    s << "lb_YHxingxi=" + w.lb_YHxingxi->text() + " " + colour(w.lb_YHxingxi);
-    for (QPushButton* b : {w.cbt_YHcompute, w.cbt_YHsaixuan, w.cbt_YHsave, w.cbt_YHfanhui, w.cbt_zhangkai}) {
+    s << "lb_YHxingxi=" + ui(w).lb_YHxingxi->text() + " " + colour(ui(w).lb_YHxingxi);
+    for (QPushButton* b :
+         {ui(w).cbt_YHcompute, ui(w).cbt_YHsaixuan, ui(w).cbt_YHsave, ui(w).cbt_YHfanhui, ui(w).cbt_zhangkai}) {
         s << QString("%1=%2 enabled %3").arg(b->objectName(), b->text()).arg(b->isEnabled());
     }
-    s << QString("sort %1 %2").arg(w.dOrder).arg(w.QcdOrder);
+    s << QString("sort %1 %2").arg(static_cast<int>(w.dOrder())).arg(static_cast<int>(w.QcdOrder()));
     s << QString("Grid2 hidden %1 Grid3 hidden %2")
-             .arg(w.Grid2_Youhuajieguo->isHidden())
-             .arg(w.Grid3_Youhuasaixuan->isHidden());
-    s << "Grid2 headers " + listHeaders(w.Grid2_Youhuajieguo).join('|');
-    s << "Grid3 headers " + listHeaders(w.Grid3_Youhuasaixuan).join('|');
+             .arg(ui(w).Grid2_Youhuajieguo->isHidden())
+             .arg(ui(w).Grid3_Youhuasaixuan->isHidden());
+    s << "Grid2 headers " + listHeaders(ui(w).Grid2_Youhuajieguo).join('|');
+    s << "Grid3 headers " + listHeaders(ui(w).Grid3_Youhuasaixuan).join('|');
     s << QString("pb_YH_jingdu %1..%2 = %3")
-             .arg(w.pb_YH_jingdu->minimum())
-             .arg(w.pb_YH_jingdu->maximum())
-             .arg(w.pb_YH_jingdu->value());
+             .arg(ui(w).pb_YH_jingdu->minimum())
+             .arg(ui(w).pb_YH_jingdu->maximum())
+             .arg(ui(w).pb_YH_jingdu->value());
     return s;
 }
 
 QList<QStringList> literalBatch(MainWindow& w, const RangeTexts& r) {
     const QString stopMessage = "运行中止，主界面可查看中止位置、原因";
-    w.Grid2_Youhuajieguo->show();
-    w.Grid3_Youhuasaixuan->hide();
-    w.lb_YHxingxi->clear();
-    w.optimisationMode = 1;
+    ui(w).Grid2_Youhuajieguo->show();
+    ui(w).Grid3_Youhuasaixuan->hide();
+    ui(w).lb_YHxingxi->clear();
+    // The caller has entered the optimisation layer, so the window is in optimisation
+    // mode and its sort states are those a run starts from.
 
     const bool inDiameters = r.hr[0].contains('d');
     auto depth = [&](const QString& text) { return number(inDiameters ? text.left(text.indexOf('d')) : text); };
@@ -154,52 +163,53 @@ QList<QStringList> literalBatch(MainWindow& w, const RangeTexts& r) {
     const std::size_t total = ds.size() * hrs.size() * frks.size();
     const int digits = QString::number(total).size();
 
-    w.img_Logo->hide();
-    w.lb_shuoming->show();
-    w.pb_YH_jingdu->setRange(0, 100);
-    w.pb_YH_jingdu->setValue(0);
+    ui(w).img_Logo->hide();
+    ui(w).lb_shuoming->show();
+    ui(w).pb_YH_jingdu->setRange(0, 100);
+    ui(w).pb_YH_jingdu->setValue(0);
 
     QList<QStringList> rows;
     std::size_t done = 0;
     for (double d : ds) {
         for (double hr : hrs) {
             for (double frk : frks) {
-                w.cbe_dd->setEditText(q(formatGeneral(d, u'.')));
-                w.cbe_hr->setEditText(inDiameters ? q(FormatFixed(hr, 15, 1, u'.')) + "d" : q(formatGeneral(hr, u'.')));
-                w.edt_frk->setText(q(FormatFixed(frk, 15, 2, u'.')));
+                ui(w).cbe_dd->setEditText(q(formatGeneral(d, u'.')));
+                ui(w).cbe_hr->setEditText(inDiameters ? q(FormatFixed(hr, 15, 1, u'.')) + "d"
+                                                      : q(formatGeneral(hr, u'.')));
+                ui(w).edt_frk->setText(q(FormatFixed(frk, 15, 2, u'.')));
                 w.cbt_computeClick();
-                if (w.lb_YHxingxi->text() == stopMessage) return rows;  // the rejected pile ends the run
+                if (ui(w).lb_YHxingxi->text() == stopMessage) return rows;  // the rejected pile ends the run
 
-                const bool weathered = w.ckb_zhongfenghua->isChecked();
+                const bool weathered = ui(w).ckb_zhongfenghua->isChecked();
                 QStringList cells;
-                cells << "ZH-" + QString::number(rows.size() + 1).rightJustified(digits, '0') << w.cbe_dd->currentText()
-                      << w.edt_ra->text() << w.cbe_hr->currentText() << w.edt_frk->text() << (weathered ? "是" : "否")
-                      << (weathered ? w.cbe_zhongfenghua->currentText() : "1.00")
-                      << q(FormatFixed(inDiameters ? hr : hr / d, 15, 2, u'.')) << w.edt_kesais->text()
-                      << w.edt_Qrs->text() << share(w.edt_Qrs->text(), w.edt_Qrk->text()) << w.edt_kesaip->text()
-                      << w.edt_Qrp->text() << share(w.edt_Qrp->text(), w.edt_Qrk->text()) << w.edt_Qrk->text()
-                      << w.cbe_Gamacr->currentText() << QString();
+                cells << "ZH-" + QString::number(rows.size() + 1).rightJustified(digits, '0')
+                      << ui(w).cbe_dd->currentText() << ui(w).edt_ra->text() << ui(w).cbe_hr->currentText()
+                      << ui(w).edt_frk->text() << (weathered ? "是" : "否")
+                      << (weathered ? ui(w).cbe_zhongfenghua->currentText() : "1.00")
+                      << q(FormatFixed(inDiameters ? hr : hr / d, 15, 2, u'.')) << ui(w).edt_kesais->text()
+                      << ui(w).edt_Qrs->text() << share(ui(w).edt_Qrs->text(), ui(w).edt_Qrk->text())
+                      << ui(w).edt_kesaip->text() << ui(w).edt_Qrp->text()
+                      << share(ui(w).edt_Qrp->text(), ui(w).edt_Qrk->text()) << ui(w).edt_Qrk->text()
+                      << ui(w).cbe_Gamacr->currentText() << QString();
                 rows << cells;
                 ++done;
                 const double percent = static_cast<double>(done) / static_cast<double>(total) * 100.0;
-                w.pb_YH_jingdu->setValue(static_cast<int>(percent));
-                w.lb_YHxingxi->setText("计算完成 " + q(formatGeneral(percent, u'.')) + " %");
+                ui(w).pb_YH_jingdu->setValue(static_cast<int>(percent));
+                ui(w).lb_YHxingxi->setText("计算完成 " + q(formatGeneral(percent, u'.')) + " %");
             }
         }
     }
-    w.pb_YH_jingdu->setValue(0);
-    app::setFontColour(w.lb_YHxingxi, app::kBlack);
+    ui(w).pb_YH_jingdu->setValue(0);
+    app::setFontColour(ui(w).lb_YHxingxi, app::kBlack);
     if (rows.isEmpty()) {
-        w.lb_YHxingxi->setText("调整优化项重新计算");
-        w.cbt_YHcompute->setEnabled(false);
+        ui(w).lb_YHxingxi->setText("调整优化项重新计算");
+        ui(w).cbt_YHcompute->setEnabled(false);
     } else {
-        w.lb_YHxingxi->setText(QString("计算完成，桩数：%1 根").arg(rows.size()));
-        w.cbt_YHcompute->setEnabled(false);
-        w.cbt_YHsaixuan->setEnabled(true);
-        w.cbt_YHsave->setEnabled(true);
+        ui(w).lb_YHxingxi->setText(QString("计算完成，桩数：%1 根").arg(rows.size()));
+        ui(w).cbt_YHcompute->setEnabled(false);
+        ui(w).cbt_YHsaixuan->setEnabled(true);
+        ui(w).cbt_YHsave->setEnabled(true);
     }
-    w.dOrder = 0;
-    w.QcdOrder = 0;
     return rows;
 }
 

@@ -35,7 +35,7 @@ class StartStateTest : public QObject {
     Q_OBJECT
     PILECALC_WINDOW_FIXTURE
 
-private slots:
+  private slots:
     void init() { fixture.start(); }
     void cleanup() { PILECALC_FINISH_WINDOW_TEST(); }
 
@@ -125,13 +125,13 @@ private slots:
     }
 
     void runStateStartsAtZero() {
-        QCOMPARE(w().pileCount, 0);
-        QCOMPARE(w().unsavedTexts, 0);
-        QCOMPARE(w().optimisationMode, 0);
-        QCOMPARE(w().dOrder, 0);
-        QCOMPARE(w().QcdOrder, 0);
-        QVERIFY(w().bookLines.empty());
-        QVERIFY(w().tableLines.empty());
+        QCOMPARE(w().pileCount(), 0);
+        QCOMPARE(w().unsavedTexts(), 0);
+        QCOMPARE(w().optimisationMode(), OptimisationMode::Off);
+        QCOMPARE(w().dOrder(), pilecalc::SortOrder::None);
+        QCOMPARE(w().QcdOrder(), pilecalc::SortOrder::None);
+        QVERIFY(w().bookLines().empty());
+        QVERIFY(w().tableLines().empty());
     }
 
     void listsHoldTheirSuggestions() {
@@ -140,45 +140,47 @@ private slots:
             for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
             return out;
         };
-        QCOMPARE(items(w().cbe_dd), QStringList({"1000", "1100", "1200", "1300", "1400", "1500", "1600", "1700",
-                                                 "1800", "1900", "2000"}));
-        QCOMPARE(items(w().cbe_hr), QStringList({"1.0d", "1.5d", "2.0d", "2.5d", "3.0d", "3.5d", "4.0d", "1000",
-                                                 "1500", "2000", "2500", "3000"}));
-        QCOMPARE(items(w().cbe_zhongfenghua), QStringList({"0.70", "0.75", "0.80"}));
-        QCOMPARE(items(w().cbe_Gamacr), QStringList({"1.70", "1.75", "1.80"}));
-        QCOMPARE(items(w().popbox_jingdu), QStringList({"两位小数", "一位小数", "个位取整", "十位取整", "百位取整"}));
-        QCOMPARE(w().popbox_jingdu->currentIndex(), 2);
-        QVERIFY(!w().popbox_jingdu->isEditable());
-        for (QComboBox* edit : {w().cbe_dd, w().cbe_hr, w().cbe_zhongfenghua, w().cbe_Gamacr}) {
+        QCOMPARE(items(ui(w()).cbe_dd),
+                 QStringList({"1000", "1100", "1200", "1300", "1400", "1500", "1600", "1700", "1800", "1900", "2000"}));
+        QCOMPARE(items(ui(w()).cbe_hr), QStringList({"1.0d", "1.5d", "2.0d", "2.5d", "3.0d", "3.5d", "4.0d", "1000",
+                                                     "1500", "2000", "2500", "3000"}));
+        QCOMPARE(items(ui(w()).cbe_zhongfenghua), QStringList({"0.70", "0.75", "0.80"}));
+        QCOMPARE(items(ui(w()).cbe_Gamacr), QStringList({"1.70", "1.75", "1.80"}));
+        QCOMPARE(items(ui(w()).popbox_jingdu),
+                 QStringList({"两位小数", "一位小数", "个位取整", "十位取整", "百位取整"}));
+        QCOMPARE(ui(w()).popbox_jingdu->currentIndex(), 2);
+        QVERIFY(!ui(w()).popbox_jingdu->isEditable());
+        for (QComboBox* edit : {ui(w()).cbe_dd, ui(w()).cbe_hr, ui(w()).cbe_zhongfenghua, ui(w()).cbe_Gamacr}) {
             QVERIFY(edit->isEditable());
         }
-        QVERIFY(w().ckb_zhongfenghua->isChecked());
+        QVERIFY(ui(w()).ckb_zhongfenghua->isChecked());
     }
 
     void fontsAndColoursAsDesigned() {
         using namespace pilecalc::app;
-        QCOMPARE(w().lb_cxm->font().pointSize(), 24);
-        QCOMPARE(fontColour(w().lb_cxm), kBlueViolet);
-        QCOMPARE(w().cbt_YouHua->font().pointSize(), 14);
-        QCOMPARE(fontColour(w().cbt_YouHua), kRed);
-        for (QLineEdit* out : {w().edt_kesais, w().edt_kesaip, w().edt_Qrs, w().edt_Qrp, w().edt_Qrk, w().edt_ra}) {
+        QCOMPARE(ui(w()).lb_cxm->font().pointSize(), 24);
+        QCOMPARE(fontColour(ui(w()).lb_cxm), kBlueViolet);
+        QCOMPARE(ui(w()).cbt_YouHua->font().pointSize(), 14);
+        QCOMPARE(fontColour(ui(w()).cbt_YouHua), kRed);
+        for (QLineEdit* out : {ui(w()).edt_kesais, ui(w()).edt_kesaip, ui(w()).edt_Qrs, ui(w()).edt_Qrp,
+                               ui(w()).edt_Qrk, ui(w()).edt_ra}) {
             QCOMPARE(out->font().pointSize(), 18);
             QCOMPARE(fontColour(out), kGreen);
             QVERIFY(out->isReadOnly());
             QVERIFY(out->alignment() & Qt::AlignRight);
         }
-        QCOMPARE(fontColour(w().lb_shuoming), kRed);
-        QCOMPARE(w().lb_jisuanjieguo->font().pointSize(), 24);
-        QCOMPARE(fontColour(w().lb_jisuanjieguo), kBlue);
-        QCOMPARE(w().tcb_meoFontSize->minimum(), 4);
-        QCOMPARE(w().tcb_meoFontSize->maximum(), 24);
-        QCOMPARE(w().tcb_meoFontSize->value(), 12);
-        QVERIFY(w().meo_jisuanjieguo_Doc->isReadOnly());
-        QVERIFY(w().meo_jisuanjieguo_Xls->isHidden());
+        QCOMPARE(fontColour(ui(w()).lb_shuoming), kRed);
+        QCOMPARE(ui(w()).lb_jisuanjieguo->font().pointSize(), 24);
+        QCOMPARE(fontColour(ui(w()).lb_jisuanjieguo), kBlue);
+        QCOMPARE(ui(w()).tcb_meoFontSize->minimum(), 4);
+        QCOMPARE(ui(w()).tcb_meoFontSize->maximum(), 24);
+        QCOMPARE(ui(w()).tcb_meoFontSize->value(), 12);
+        QVERIFY(ui(w()).meo_jisuanjieguo_Doc->isReadOnly());
+        QVERIFY(ui(w()).meo_jisuanjieguo_Xls->isHidden());
     }
 
     void rangesGridHoldsItsDefaults() {
-        QTableWidget* grid = w().Grid1_Youhuaxuanxiang;
+        QTableWidget* grid = ui(w()).Grid1_Youhuaxuanxiang;
         QCOMPARE(grid->rowCount(), 5);
         QCOMPARE(grid->columnCount(), 5);
         const QStringList row1 = {"嵌岩深度 hr(mm)", "1.0d", "3.0d", "1.0d", "也可直接输入数值(不可混用)"};
@@ -192,27 +194,27 @@ private slots:
                 QCOMPARE(bool(grid->item(r, c)->flags() & Qt::ItemIsEditable), editable);
             }
         }
-        QVERIFY(w().Grid3_Youhuasaixuan->isHidden());
-        QVERIFY(!w().Grid2_Youhuajieguo->isHidden());
+        QVERIFY(ui(w()).Grid3_Youhuasaixuan->isHidden());
+        QVERIFY(!ui(w()).Grid2_Youhuajieguo->isHidden());
     }
 
     void layerButtonsMoveBetweenLayers() {
-        w().cbt_YouHua->click();
-        QVERIFY(w().MainFormLayer->isHidden());
-        QVERIFY(!w().YouHuaFormLayer->isHidden());
-        QCOMPARE(w().optimisationMode, 1);
-        w().cbt_YHfanhui->click();
-        QVERIFY(!w().MainFormLayer->isHidden());
-        QVERIFY(w().YouHuaFormLayer->isHidden());
-        QCOMPARE(w().optimisationMode, 0);
-        QVERIFY(w().ComFormLayer->isHidden());
-        QVERIFY(w().pb_YH_jingdu->isHidden());
+        ui(w()).cbt_YouHua->click();
+        QVERIFY(ui(w()).MainFormLayer->isHidden());
+        QVERIFY(!ui(w()).YouHuaFormLayer->isHidden());
+        QCOMPARE(w().optimisationMode(), OptimisationMode::On);
+        ui(w()).cbt_YHfanhui->click();
+        QVERIFY(!ui(w()).MainFormLayer->isHidden());
+        QVERIFY(ui(w()).YouHuaFormLayer->isHidden());
+        QCOMPARE(w().optimisationMode(), OptimisationMode::Off);
+        QVERIFY(ui(w()).ComFormLayer->isHidden());
+        QVERIFY(ui(w()).pb_YH_jingdu->isHidden());
     }
 
     void exitClosesTheWindow() {
         w().show();
         QVERIFY(w().isVisible());
-        w().cbt_tuichu->click();
+        ui(w()).cbt_tuichu->click();
         QVERIFY(!w().isVisible());
     }
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "platform/DocumentsFolder.h"
+#include "support/WindowControls.h"
 
 namespace pilecalc::test {
 
@@ -64,12 +65,12 @@ QString WindowFixture::takeDialog() {
 void WindowFixture::enterInputs(const QString& d, const QString& hr, const QString& frk, bool weathered,
                                 const QString& reduction, const QString& gammaCR) {
     MainWindow& win = *m_window;
-    win.cbe_dd->setEditText(d);
-    win.cbe_hr->setEditText(hr);
-    win.edt_frk->setText(frk);
-    win.ckb_zhongfenghua->setChecked(weathered);
-    win.cbe_zhongfenghua->setEditText(reduction);
-    win.cbe_Gamacr->setEditText(gammaCR);
+    ui(win).cbe_dd->setEditText(d);
+    ui(win).cbe_hr->setEditText(hr);
+    ui(win).edt_frk->setText(frk);
+    ui(win).ckb_zhongfenghua->setChecked(weathered);
+    ui(win).cbe_zhongfenghua->setEditText(reduction);
+    ui(win).cbe_Gamacr->setEditText(gammaCR);
 }
 
 }  // namespace pilecalc::test

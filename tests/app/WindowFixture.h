@@ -12,13 +12,14 @@
 #include <memory>
 
 #include "app/MainWindow.h"
+#include "support/WindowControls.h"
 
 namespace pilecalc::test {
 
 inline QDateTime fixedTime() { return QDateTime(QDate(2025, 3, 14), QTime(9, 26, 53)); }
 
 class WindowFixture {
-public:
+  public:
     // Call from the test class's init().
     void start();
     // Call from cleanup(): the texts of dialogs still open, which are then closed.
@@ -35,10 +36,10 @@ public:
     static QString takeDialog();
 
     // Fills the six inputs (the box by its flag) as a user would type them.
-    void enterInputs(const QString& d, const QString& hr, const QString& frk, bool weathered,
-                     const QString& reduction, const QString& gammaCR);
+    void enterInputs(const QString& d, const QString& hr, const QString& frk, bool weathered, const QString& reduction,
+                     const QString& gammaCR);
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> m_documents;
     std::unique_ptr<MainWindow> m_window;
 };
@@ -53,8 +54,8 @@ private:
     pilecalc::test::WindowFixture fixture; \
     MainWindow& w() { return fixture.window(); }
 
-#define PILECALC_FINISH_WINDOW_TEST()                                                 \
-    do {                                                                              \
-        const QStringList left = fixture.finish();                                    \
+#define PILECALC_FINISH_WINDOW_TEST()                                                   \
+    do {                                                                                \
+        const QStringList left = fixture.finish();                                      \
         QVERIFY2(left.isEmpty(), qPrintable("unexpected dialog: " + left.join(" | "))); \
     } while (false)

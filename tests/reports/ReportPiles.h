@@ -13,7 +13,7 @@
 
 namespace pilecalc::test {
 
-struct RecordedPile {
+struct ComputedPile {
     TypedInputs typed;
     PileCase pile;
     PileResult result;
@@ -28,11 +28,11 @@ struct PileTexts {
     std::u16string gammaCR = u"1.80";
 };
 
-inline RecordedPile makePile(const PileTexts& t = {}, char16_t sep = u'.') {
+inline ComputedPile makePile(const PileTexts& t = {}, char16_t sep = u'.') {
     const PileInputTexts texts{t.d, t.hr, t.frk, t.reduction, t.gammaCR, t.weathered};
     const PileReading reading = readPileCase(texts, sep);
     EXPECT_TRUE(reading.ok()) << "test pile does not pass the input checks";
-    RecordedPile out{{t.d, t.hr, t.gammaCR}, reading.pile, computePile(reading.pile)};
+    ComputedPile out{{t.d, t.hr, t.gammaCR}, reading.pile, computePile(reading.pile)};
     return out;
 }
 
