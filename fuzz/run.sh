@@ -9,7 +9,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 bin=${1:?build folder of the fuzz targets}
 seconds=${2:-60}
-targets=(number_readers pile_reader formatters ranges filter_bounds text_columns delete_last exchange_sort)
+targets=(number_readers pile_reader formatters ranges filter_bounds text_columns delete_last run_record exchange_sort)
 [[ $# -gt 2 ]] && targets=("${@:3}")
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/pilecalc-fuzz.XXXXXX")
