@@ -54,7 +54,7 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:strict_init_order=1:check_initializa
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	    -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-	    -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+	    -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" -DPILECALC_APP_TEST_TIMEOUT=1200 >/dev/null
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	@cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel $(JOBS)
 
