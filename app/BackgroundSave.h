@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A save that keeps the window alive. The file is written on a worker thread; a save

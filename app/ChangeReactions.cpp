@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reactions to an edited input: the results on screen no longer belong to the inputs,
 // so each reaction blanks what depends on its input, brings the compute button back and
 // checks the new value at once. They never compute.
@@ -35,8 +36,8 @@ void MainWindow::blankOutputs(bool coefficients, bool forces, bool designValue) 
 }
 
 void MainWindow::resetShareLabels() {
-    lb_Qrs->setText(QStringLiteral("侧阻力Qcs(kN)"));
-    lb_Qrp->setText(QStringLiteral("端阻力Qcp(kN)"));
+    lb_Qrs->setText(QString::fromUtf16(kSideShareCaption));
+    lb_Qrp->setText(QString::fromUtf16(kEndShareCaption));
 }
 
 void MainWindow::bringBackCompute() {

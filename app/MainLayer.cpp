@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compute operation of the main layer: read and check, compute, show, record.
 #include <QComboBox>
 #include <QCheckBox>
@@ -16,7 +17,6 @@ using app::kRed;
 
 namespace {
 
-const QString kOutOfRange = QStringLiteral("计算结果超出数值范围，请检查输入数据");
 
 QString q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
@@ -57,7 +57,7 @@ bool MainWindow::runCompute() {
 
     const PileResult result = computePile(reading.pile);
     if (!isPrintable(result)) {
-        reportFailure(kOutOfRange, nullptr);
+        reportFailure(QString::fromUtf16(messages::resultOutOfRange), nullptr);
         return false;
     }
     const PrecisionMode mode = precisionMode();
@@ -127,18 +127,8 @@ void MainWindow::showPileResult(const PileResult& result, PrecisionMode mode) {
     putText(edt_Qrk, q(formatForce(result.Qck, mode, sep)));
     putText(edt_ra, q(formatForce(result.Qcd, mode, sep)));
     // With a reduction of 0 there is no share to show: the labels keep their plain captions.
-    const QString side = QStringLiteral("侧阻力Qcs(kN)");
-    const QString end = QStringLiteral("端阻力Qcp(kN)");
-    if (result.sharesDefined) {
-        const int decimals = decimalsOf(mode);
-        putText(lb_Qrs, side + QStringLiteral(" [ ") + q(FormatFixed(result.sideShare, 7, decimals, sep)) +
-                            QStringLiteral("% ]"));
-        putText(lb_Qrp, end + QStringLiteral(" [ ") + q(FormatFixed(result.endShare, 7, decimals, sep)) +
-                            QStringLiteral("% ]"));
-    } else {
-        putText(lb_Qrs, side);
-        putText(lb_Qrp, end);
-    }
+    putText(lb_Qrs, q(shareLabel(kSideShareCaption, result.sideShare, result.sharesDefined, mode, sep)));
+    putText(lb_Qrp, q(shareLabel(kEndShareCaption, result.endShare, result.sharesDefined, mode, sep)));
 }
 
 void MainWindow::cbt_JingDuClick() { popbox_jingdu->setVisible(popbox_jingdu->isHidden()); }

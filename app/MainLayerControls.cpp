@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the controls of the main layer: the inputs, the outputs and the bottom strip.
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include "app/FontColour.h"
 #include "app/LogoPicture.h"
 #include "app/MainWindow.h"
+#include "engine/NumberFormat.h"
 #include "app/ScaledLayer.h"
 
 using namespace pilecalc::app;
@@ -88,9 +90,9 @@ void MainWindow::buildMainLayer() {
     edt_kesais = makeOutput(L, out, "edt_kesais", 31);
     lb_kesaip = makeLabel(L, out, "lb_kesaip", QRect(8, 68, 212, 33), mainText(u"嵌岩段端阻力计算系数 ζp"));
     edt_kesaip = makeOutput(L, out, "edt_kesaip", 66);
-    lb_Qrs = makeLabel(L, out, "lb_Qrs", QRect(8, 103, 212, 33), mainText(u"侧阻力Qcs(kN)"));
+    lb_Qrs = makeLabel(L, out, "lb_Qrs", QRect(8, 103, 212, 33), mainText(pilecalc::kSideShareCaption));
     edt_Qrs = makeOutput(L, out, "edt_Qrs", 101);
-    lb_Qrp = makeLabel(L, out, "lb_Qrp", QRect(8, 138, 212, 33), mainText(u"端阻力Qcp(kN)"));
+    lb_Qrp = makeLabel(L, out, "lb_Qrp", QRect(8, 138, 212, 33), mainText(pilecalc::kEndShareCaption));
     edt_Qrp = makeOutput(L, out, "edt_Qrp", 136);
     lb_Qrk = makeLabel(L, out, "lb_Qrk", QRect(8, 173, 212, 33), mainText(u"极限承载力标准值Qck(kN)"));
     edt_Qrk = makeOutput(L, out, "edt_Qrk", 171);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window itself: construction, creation handler, movement between layers, exit.
 #include "app/MainWindow.h"
 

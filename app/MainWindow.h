@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The calculator's one window. How a compute runs (cbt_computeClick -> runCompute):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run of the optimisation layer. The pure core (optimisation/BatchRun) computes
 // every combination with the compute operation's own reading, computation and display
 // precision and keeps the rows compactly; the window then brings its main layer to the

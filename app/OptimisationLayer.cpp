@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimisation layer around its batch run: the ranges grid's editing rules, the
 // result lists with their headers, the column toggle and the pick-back of a listed pile.
 #include <QCheckBox>

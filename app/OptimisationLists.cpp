@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does with a result list: filter it by Qcd, sort it by a header click,
 // and save the list on screen as a table file.
 #include <QLabel>
@@ -8,7 +9,7 @@
 
 #include "app/BackgroundSave.h"
 #include "app/FontColour.h"
-#include "app/ListFileLines.h"
+#include "optimisation/ListFileLines.h"
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
 #include "app/RangesGridDelegate.h"
@@ -98,7 +99,7 @@ void MainWindow::saveOptimisationList() {
         if (target.list->isHidden() || rows.empty()) continue;
 
         // Rows are numbered 1..N in the order on screen; a million-row list streams to disk.
-        const app::ResultListLines lines(rows, target.titleWord,
+        const ResultListLines lines(rows, target.titleWord,
                                          SummaryFooter(platform::timeText(m_clock(), QLocale()).toStdU16String()));
         const auto outcome = app::runSave(*this, lb_YHxingxi, [&](platform::SaveControl& control) {
             return platform::streamResultFile(target.fileName, platform::ResultFileKind::OptimisationTable, lines,

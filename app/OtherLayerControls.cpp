@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the controls of the optimisation layer and of the results viewer.
 #include <QFont>
 #include <QHeaderView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Item delegate of the ranges grid. An edit that the user accepts reports its cell

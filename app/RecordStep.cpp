@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record step: every pile computed on the main layer goes into the summary table
 // and the calculation book under the next pile number.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results viewer: the calculation book and the summary table, their font size,
 // delete-last and the way back to the main layer.
 #include <QPlainTextEdit>

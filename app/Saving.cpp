@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the results: the permission request, then the text on screen to its file.
 #include <QPushButton>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connects every control's event to its handler. Each connection runs its handler
 // guarded, so that no exception crosses the event loop: an error is shown by the error
 // report and the window stays usable.

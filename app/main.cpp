@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,6 +30,11 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // The desktop entry's name lets Wayland shells match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pilecalc"));
+    QIcon icon;
+    for (const int size : {48, 128, 256}) icon.addFile(QStringLiteral(":/icons/pilecalc-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     MainWindow window;
     window.show();
     return app.exec();

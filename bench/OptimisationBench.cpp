@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of the optimisation core on lists of the sizes users build:
 // 100,000 combinations are ordinary, a million possible.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a 2,000,000-row optimisation list through the window, from the click on "存盘"
 // to the file closed and in place, in the two encodings users meet (UTF-8 and GBK), and
 // how much memory the save needs on top of the list it writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A batch of 100,000 combinations through the window, from the click on "计算" to the
 // list on screen: the fast core run, the replay of the last piles through the compute
 // handler, the model filled and the window's pending events (layout, paint) processed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/NumberFormat.h"
 
 #include <algorithm>
@@ -163,6 +164,13 @@ std::u16string formatInteger(std::uint64_t value) {
 
 std::u16string formatForce(double kN, PrecisionMode mode, char16_t sep) {
     return FormatFixed(coarsenForce(kN, mode), 7, decimalsOf(mode), sep);
+}
+
+std::u16string shareLabel(std::u16string_view caption, double share, bool defined, PrecisionMode mode,
+                          char16_t decimalSeparator) {
+    std::u16string label(caption);
+    if (!defined) return label;
+    return label + u" [ " + FormatFixed(share, 7, decimalsOf(mode), decimalSeparator) + u"% ]";
 }
 
 }  // namespace pilecalc

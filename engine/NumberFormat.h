@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pilecalc {
 
@@ -46,5 +48,14 @@ std::u16string formatInteger(std::uint64_t value);
 // A kN value as the output fields show it in a mode: coarsened, then
 // FormatFixed with precision 7 and the mode's decimals.
 std::u16string formatForce(double kN, PrecisionMode mode, char16_t decimalSeparator);
+
+// Captions of the two share labels beside Qcs and Qcp.
+inline constexpr char16_t kSideShareCaption[] = u"侧阻力Qcs(kN)";
+inline constexpr char16_t kEndShareCaption[] = u"端阻力Qcp(kN)";
+
+// A share label as the main layer shows it: "侧阻力Qcs(kN) [ 28% ]" with the
+// mode's decimals, never coarsened; the plain caption when no share exists.
+std::u16string shareLabel(std::u16string_view caption, double share, bool defined, PrecisionMode mode,
+                          char16_t decimalSeparator);
 
 }  // namespace pilecalc

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -41,5 +42,10 @@ PileResult computePile(const PileCase& pile);
 // True when every figure of the result is a finite number. Absurdly large
 // inputs (d of 1e200 mm) overflow; such a pile must not be shown.
 bool isPrintable(const PileResult& result);
+
+namespace messages {
+// A pile whose figures overflow is refused like a failed check.
+inline constexpr char16_t resultOutOfRange[] = u"计算结果超出数值范围，请检查输入数据";
+}  // namespace messages
 
 }  // namespace pilecalc

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Qcd range of the filter row: 0 or a negative value sets no bound on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "optimisation/ResultList.h"
 
 #include <algorithm>
@@ -87,11 +88,11 @@ std::u16string ResultList::tableLine(std::size_t index) const {
     const auto texts = cells(index);
     std::array<std::u16string_view, kOptimisationCells> views;
     for (std::size_t i = 0; i < views.size(); ++i) views[i] = texts[i];
-    return OptimisationTableRow(index + 1, m_rows.size(), views);
+    return optimisationTableRow(index + 1, m_rows.size(), views);
 }
 
 Lines ResultList::tableLines(std::u16string_view titleWord) const {
-    Lines lines = OptimisationTableHead(titleWord);
+    Lines lines = optimisationTableHead(titleWord);
     lines.reserve(lines.size() + m_rows.size());
     for (std::size_t i = 0; i < m_rows.size(); ++i) lines.push_back(tableLine(i));
     return lines;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A click on a result list's header: sort by d or Qcd, or reverse a list

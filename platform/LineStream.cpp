@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LineStream.h"
 
 #include <condition_variable>
@@ -22,15 +23,6 @@ bool isPieceWiseCodeset(QByteArray name) {
     name = name.toUpper().replace("-", "").replace("_", "");
     return name == "GBK" || name == "GB18030" || name == "GB2312" || name == "EUCCN" || name == "CP936";
 }
-
-class HeldLines final : public LineFormatter {
-  public:
-    explicit HeldLines(const std::vector<std::u16string>& lines) : m_lines(lines) {}
-    void appendLine(std::size_t k, std::u16string& out) override { out += m_lines[k]; }
-
-  private:
-    const std::vector<std::u16string>& m_lines;
-};
 
 // Formats lines [first, last) with their line ends and encodes them onto out.
 void formatBlock(LineFormatter& lines, StreamEncoder& encoder, ResultFileKind kind, std::size_t first, std::size_t last,
@@ -272,8 +264,6 @@ void StreamEncoder::appendRun(std::string& out, std::u16string_view run) {
         m_nextReplaced = (m_nextReplaced + 1) % kRememberedRuns;
     }
 }
-
-std::unique_ptr<LineFormatter> LinesSource::formatter() const { return std::make_unique<HeldLines>(m_lines); }
 
 SaveOutcome streamResultFile(const ResultFileTarget& target, const QString& fileName, ResultFileKind kind,
                              const LineSource& source, SaveControl* control) {

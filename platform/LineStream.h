@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Streaming of large result files. Lines are formatted by the caller into a reused
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "platform/ResultFile.h"
+#include "reports/LineSource.h"
 #include "platform/TextEncoding.h"
 
 namespace pilecalc::platform {
@@ -45,33 +47,10 @@ class StreamEncoder {
     std::size_t m_nextReplaced = 0;
 };
 
-// Formats the lines of one file; one per thread.
-class LineFormatter {
-  public:
-    virtual ~LineFormatter() = default;
-    // Appends line k (0-based, no line end) to out.
-    virtual void appendLine(std::size_t k, std::u16string& out) = 0;
-};
-
-// What a file holds; read from several threads at once while it is written, so it must
-// not change during the save.
-class LineSource {
-  public:
-    virtual ~LineSource() = default;
-    virtual std::size_t lineCount() const = 0;
-    virtual std::unique_ptr<LineFormatter> formatter() const = 0;
-};
-
-// Lines held in memory (the book, the summary table).
-class LinesSource final : public LineSource {
-  public:
-    explicit LinesSource(const std::vector<std::u16string>& lines) : m_lines(lines) {}
-    std::size_t lineCount() const override { return m_lines.size(); }
-    std::unique_ptr<LineFormatter> formatter() const override;
-
-  private:
-    const std::vector<std::u16string>& m_lines;
-};
+// The lines of a file, made on demand (reports/LineSource.h).
+using pilecalc::LineFormatter;
+using pilecalc::LineSource;
+using pilecalc::LinesSource;
 
 // Shared between a save and whoever watches it (another thread).
 struct SaveControl {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -6,11 +7,12 @@
 
 namespace pilecalc::platform {
 
-// Character set of the user's locale as the C library names it ("UTF-8",
-// "GBK", "GB18030", "ANSI_X3.4-1968"), taken from LC_ALL / LC_CTYPE / LANG
-// of the environment without touching the process's own locale. A locale
-// that is named but not installed gives the character set of its name when
-// the converter knows it, else the C library's default.
+// Character set of the user's locale. On Linux as the C library names it
+// ("UTF-8", "GBK", "GB18030", "ANSI_X3.4-1968"), taken from LC_ALL / LC_CTYPE
+// / LANG of the environment without touching the process's own locale; a
+// locale that is named but not installed gives the character set of its name
+// when the converter knows it, else the C library's default. On Windows the
+// ANSI code page as "CP936", "CP1252", or "UTF-8" where that page is UTF-8.
 QByteArray systemCodeset();
 
 // The locale named by LC_ALL, LC_CTYPE or LANG (the first one set), and the
@@ -36,13 +38,17 @@ class ResultEncoder {
     // Bytes at the start of the file: the UTF-8 mark for a UTF-8 memo, else none.
     QByteArray prefix() const;
     // One piece of text, no mark; not thread-safe (shares one converter).
+    // Where the character set lacks a character the text holds (or holds a
+    // lone UTF-16 surrogate), one '?' stands for it; on Windows, for the
+    // system's ANSI code page, the code page's own default character.
     QByteArray encode(const QString& text) const;
     // True when the text goes out as UTF-8 rather than the locale's own set.
     bool writesUtf8() const { return !m_converter; }
 
   private:
+    struct Converter;
     ResultFileKind m_kind;
-    std::shared_ptr<void> m_converter;  // iconv handle; null: UTF-8
+    std::shared_ptr<Converter> m_converter;  // null: UTF-8
 };
 
 }  // namespace pilecalc::platform

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/OptimisationTable.h"
 
 #include "reports/ReportFormat.h"
@@ -21,14 +22,14 @@ std::u16string centreIn(std::u16string_view text, TableField f) {
 
 }  // namespace
 
-Lines OptimisationTableHead(std::u16string_view titleWord) {
+Lines optimisationTableHead(std::u16string_view titleWord) {
     const std::u16string equals(73, u'=');
     const std::u16string rule(170, u'-');
     return {equals + u" " + std::u16string(titleWord) + u" " + equals, rule, std::u16string(kSummaryHeadingTop),
             std::u16string(kSummaryHeadingUnits), rule};
 }
 
-std::u16string OptimisationTableRow(std::size_t i, std::size_t rowCount,
+std::u16string optimisationTableRow(std::size_t i, std::size_t rowCount,
                                     const std::array<std::u16string_view, kOptimisationCells>& c) {
     std::u16string row;
     row.reserve(200);

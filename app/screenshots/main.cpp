@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the window's screens to PNG files: pilecalc_screenshots <output folder>.
 // Runs on any Qt platform, offscreen included; the clock is fixed so the pictures are
 // the same on every run.

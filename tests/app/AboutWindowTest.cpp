@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: created once, hidden when closed, links that react to the pointer
 // and open their addresses.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window under the ways a user and other code really reach it: typing into a
 // combo edit, picking a list item, writing texts from code, hostile texts, the comma
 // locale, and the memos kept equal to the report lines through every operation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing an input: what each reaction blanks, its check, and that writing the text a
 // control already holds runs nothing.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compute button: results in the five precision modes, the status line, and every
 // failing check with its message, its colours and its silence.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The streaming list writer against the line-by-line writer it replaced: for lists of
 // every size that changes the pile-number width, in UTF-8, GBK and GB18030, in every
 // precision mode and both decimal conventions, the files are the same byte for byte.
@@ -25,7 +26,7 @@
 #include "AppTests.h"
 #include "WindowFixture.h"
 #include "app/FontColour.h"
-#include "app/ListFileLines.h"
+#include "optimisation/ListFileLines.h"
 #include "app/ScaledLayer.h"
 #include "optimisation/BatchRun.h"
 #include "platform/LineStream.h"
@@ -63,7 +64,7 @@ OptimisationRanges ranges(double dMin, double dMax, double dStep, double hrMin, 
 // whole (ResultList::tableLine), turned into a QString and encoded on its own.
 platform::SaveOutcome referenceSave(const QString& folder, const QByteArray& codeset, const ResultList& rows,
                                     const Lines& footer) {
-    const Lines head = OptimisationTableHead(u"嵌岩桩优化计算原始结果");
+    const Lines head = optimisationTableHead(u"嵌岩桩优化计算原始结果");
     const std::size_t lineCount = head.size() + rows.size() + footer.size();
     const auto lineAt = [&](std::size_t k) -> std::u16string {
         if (k < head.size()) return head[k];
@@ -116,7 +117,7 @@ class ListFileTest : public QObject {
             QTemporaryDir streamed;
             const platform::SaveOutcome before = referenceSave(old.path(), codeset, rows, footer);
             QVERIFY2(before.ok, qPrintable(before.error));
-            const app::ResultListLines lines(rows, u"嵌岩桩优化计算原始结果", footer);
+            const ResultListLines lines(rows, u"嵌岩桩优化计算原始结果", footer);
             const platform::SaveOutcome after = platform::streamResultFile(
                 {streamed.path(), codeset}, kRawFile, platform::ResultFileKind::OptimisationTable, lines);
             QVERIFY2(after.ok, qPrintable(after.error));
@@ -234,7 +235,7 @@ class ListFileTest : public QObject {
                   PrecisionMode::TruncateTens, PrecisionMode::TruncateHundreds}) {
                 for (const char16_t sep : {u'.', u','}) {
                     std::u16string fast = u"x";
-                    app::appendForce(fast, v, mode, sep);
+                    appendForce(fast, v, mode, sep);
                     const std::u16string expected = u"x" + formatForce(v, mode, sep);
                     if (fast != expected) {
                         QFAIL(
@@ -270,7 +271,7 @@ class ListFileTest : public QObject {
     // A save stopped part way keeps the earlier file and leaves no temporary file.
     void stoppedSaveKeepsTheEarlierFile() {
         const ResultList rows = buildList({ranges(1000, 1990, 10, 2000, 2990, 10, false, 10, 59, 1), {}});
-        const app::ResultListLines lines(rows, u"嵌岩桩优化计算原始结果", SummaryFooter(u"2025/3/14 9:26:53"));
+        const ResultListLines lines(rows, u"嵌岩桩优化计算原始结果", SummaryFooter(u"2025/3/14 9:26:53"));
         QTemporaryDir dir;
         const QString path = QDir(dir.path()).filePath(kRawFile);
         QFile earlier(path);

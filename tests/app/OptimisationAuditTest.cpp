@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile texts in the ranges grid and edits written through the grid's model: a run
 // never crashes and never lists or shows a figure that is not a number, and any text
 // written into an editable range cell counts as an accepted edit.

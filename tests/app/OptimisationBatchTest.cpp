@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch run of the optimisation layer through the window: the fast run against the
 // pile-by-pile run through the compute handler, the stop rules with what each leaves,
 // the combination limit, cancelling, and a comma-decimal locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does with the result lists: filter by Qcd, sort by header clicks, take a
 // pile back into the main inputs, fold and expand the columns, and save the list.
 #include <QCheckBox>
@@ -448,7 +449,7 @@ class OptimisationListTest : public QObject {
         const QByteArray bytes = readFile(path);
 
         pilecalc::Lines lines =
-            pilecalc::OptimisationTableHead(filtered ? u"嵌岩桩优化计算筛选结果" : u"嵌岩桩优化计算原始结果");
+            pilecalc::optimisationTableHead(filtered ? u"嵌岩桩优化计算筛选结果" : u"嵌岩桩优化计算原始结果");
         for (int i = 0; i < cells.size(); ++i) {
             std::array<std::u16string, 17> texts;
             std::array<std::u16string_view, 17> views;
@@ -456,7 +457,7 @@ class OptimisationListTest : public QObject {
                 texts[c] = cells[i][c].toStdU16String();
                 views[c] = texts[c];
             }
-            lines.push_back(pilecalc::OptimisationTableRow(static_cast<std::size_t>(i) + 1, cells.size(), views));
+            lines.push_back(pilecalc::optimisationTableRow(static_cast<std::size_t>(i) + 1, cells.size(), views));
         }
         for (const auto& line :
              pilecalc::SummaryFooter(pilecalc::platform::timeText(fixedTime(), QLocale()).toStdU16String())) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranges grid of the optimisation layer: which cells take edits, the editor that
 // opens as soon as an editable cell becomes current, and which button an accepted edit
 // enables again, also after the user has moved columns.

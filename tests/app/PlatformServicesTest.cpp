@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform services the window relies on: the error report's wording, the time
 // stamp of the reports, the desktop permission service and non-blocking dialogs.
 #include <QApplication>

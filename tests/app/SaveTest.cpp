@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the book and the table: the bytes on disk, the state after a save, a file that
 // cannot be written and a refused permission.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it opens: every control found by its name, with its kind, text,
 // visibility, enabled state, hint and font.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording piles into the two memos, the precision list, and the results viewer:
 // page switch, "保存" enabling, font size and delete-last.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared fixture of the window tests: a fresh MainWindow per test on a fixed clock,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the window test classes. With a class name as first argument only that class runs
 // (CTest runs each class as a test of its own); the other arguments go to Qt Test, so
 // "app_tests ViewerTest deleteLastDownToEmpty" runs one function. The exit code counts

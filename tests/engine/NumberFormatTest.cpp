@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -143,6 +144,15 @@ TEST(FormatGeneral, shortestTextWithFifteenSignificantDigits) {
     };
     for (const auto& c : cases) EXPECT_EQ(formatGeneral(c.value, u'.'), c.expected) << c.value;
     EXPECT_EQ(formatGeneral(2.5, u','), u"2,5");
+}
+
+TEST(ShareLabel, captionWithTheModesDecimalsOrPlainWithoutAShare) {
+    EXPECT_EQ(shareLabel(kSideShareCaption, 28.0, true, PrecisionMode::WholeUnits, u'.'), u"侧阻力Qcs(kN) [ 28% ]");
+    EXPECT_EQ(shareLabel(kEndShareCaption, 72.0, true, PrecisionMode::TwoDecimals, u','), u"端阻力Qcp(kN) [ 72,00% ]");
+    // Shares are never cut to tens, whatever the mode does to the forces.
+    EXPECT_EQ(shareLabel(kEndShareCaption, 67.74, true, PrecisionMode::TruncateHundreds, u'.'),
+              u"端阻力Qcp(kN) [ 68% ]");
+    EXPECT_EQ(shareLabel(kSideShareCaption, 0.0, false, PrecisionMode::OneDecimal, u'.'), u"侧阻力Qcs(kN)");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The exchange sort exactly as the lists have always sorted: quadratic, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and preparing the documents folder: created when missing, refused when the
 // location cannot be right, never guessed at the file system root.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving when the disk fills up, and the permissions of the files written. A file-size
 // limit (with SIGXFSZ ignored) makes a write fail as a full disk does, at any size and
 // whatever rights the tests run with.
@@ -57,7 +58,7 @@ Lines linesOf(Kind kind, std::size_t bytes) {
     Lines lines;
     std::size_t size = 0;
     if (kind == Kind::Table) lines = SummaryHeader();
-    if (kind == Kind::List) lines = OptimisationTableHead(u"嵌岩桩优化计算原始结果");
+    if (kind == Kind::List) lines = optimisationTableHead(u"嵌岩桩优化计算原始结果");
     for (const auto& line : lines) size += line.size();
     const std::u16string row = kind == Kind::Book
                                    ? std::u16string(u"      嵌岩段总极限侧阻力标准值Qcs:    3848.45 kN")

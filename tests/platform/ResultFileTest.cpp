@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -134,7 +135,7 @@ TEST_F(ResultFiles, savingAgainReplacesTheFileAndLeavesNoTemporaryFile) {
 TEST_F(ResultFiles, optimisationListIsStreamedWithCrLfAfterEveryLine) {
     // A head, 200,000 rows and a footer, produced on demand.
     constexpr std::size_t rows = 200000;
-    const Lines head = OptimisationTableHead(u"嵌岩桩优化计算原始结果");
+    const Lines head = optimisationTableHead(u"嵌岩桩优化计算原始结果");
     const Lines foot = SummaryFooter(u"2024/5/6 9:08:07");
     const std::array<std::u16string_view, kOptimisationCells> cells{
         u"",     u"1000", u"7636",   u"1.0d", u"25.00", u"是",    u"0.70", u"1.00", u"0.0490",
@@ -142,7 +143,7 @@ TEST_F(ResultFiles, optimisationListIsStreamedWithCrLfAfterEveryLine) {
     const std::size_t total = head.size() + rows + foot.size();
     const auto lineAt = [&](std::size_t k) -> std::u16string {
         if (k < head.size()) return head[k];
-        if (k < head.size() + rows) return OptimisationTableRow(k - head.size() + 1, rows, cells);
+        if (k < head.size() + rows) return optimisationTableRow(k - head.size() + 1, rows, cells);
         return foot[k - head.size() - rows];
     };
     const SaveOutcome outcome = saveOptimisationFile({folder(), "GBK"}, kRawListFile, total, lineAt);
@@ -156,7 +157,7 @@ TEST_F(ResultFiles, optimisationListIsStreamedWithCrLfAfterEveryLine) {
     EXPECT_TRUE(lines.back().isEmpty());
     EXPECT_EQ(test::decodeWithIconv(lines[0].chopped(1), "GBK"), QString::fromStdU16String(head[0]));
     EXPECT_EQ(test::decodeWithIconv(lines[5].chopped(1), "GBK"),
-              QString::fromStdU16String(OptimisationTableRow(1, rows, cells)));
+              QString::fromStdU16String(optimisationTableRow(1, rows, cells)));
     EXPECT_TRUE(lines[5].startsWith(" ZH-000001  "));
     EXPECT_TRUE(lines[5 + rows - 1].startsWith(" ZH-200000  "));
     EXPECT_EQ(test::decodeWithIconv(lines[total - 1].chopped(1), "GBK"), QStringLiteral("计算时间：2024/5/6 9:08:07"));

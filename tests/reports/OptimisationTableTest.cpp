@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <array>
@@ -21,8 +22,8 @@ const Cells kStartPileCells{u"GRID#7", u"1000", u"7636",   u"1.0d", u"25.00",   
                             u"0.70",   u"1.00", u"0.0490", u"3848", u"28%",        u"0.5040",
                             u"9896",   u"72%",  u"13744",  u"1.80", u"REMARK-备注"};
 
-TEST(OptimisationTableHead, titleNamesTheListAboveTheSummaryHeadings) {
-    const Lines head = OptimisationTableHead(u"嵌岩桩优化计算原始结果");
+TEST(optimisationTableHead, titleNamesTheListAboveTheSummaryHeadings) {
+    const Lines head = optimisationTableHead(u"嵌岩桩优化计算原始结果");
     ASSERT_EQ(head.size(), kOptimisationHeadLines);
     EXPECT_EQ(head[0], std::u16string(73, u'=') + u" 嵌岩桩优化计算原始结果 " + std::u16string(73, u'='));
     EXPECT_EQ(head[0].size(), 159u);
@@ -45,10 +46,10 @@ class OptimisationRowNumber : public ::testing::TestWithParam<NumberingCase> {};
 
 TEST_P(OptimisationRowNumber, zeroFillsToTheDigitsOfTheRowCount) {
     const auto& c = GetParam();
-    const std::u16string row = OptimisationTableRow(c.i, c.rowCount, kStartPileCells);
+    const std::u16string row = optimisationTableRow(c.i, c.rowCount, kStartPileCells);
     EXPECT_TRUE(row.starts_with(c.start)) << toUtf8(row);
     // The rest of the line does not depend on the number unless it overflows.
-    const std::u16string first = OptimisationTableRow(1, 1, kStartPileCells);
+    const std::u16string first = optimisationTableRow(1, 1, kStartPileCells);
     EXPECT_EQ(row.substr(c.start.size()), first.substr(11));
 }
 
@@ -64,12 +65,12 @@ INSTANTIATE_TEST_SUITE_P(Lists, OptimisationRowNumber,
                                                          u" ZH-000042  "}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(OptimisationTableRow, cellsLandInTheSummaryTableColumns) {
+TEST(optimisationTableRow, cellsLandInTheSummaryTableColumns) {
     // Built from the same texts, the list line and the summary row of the start
     // pile agree after the pile number: the file reads like the summary table.
     const auto p = test::makePile();
     const std::u16string summary = SummaryRow(1, p.typed, p.pile, p.result, PrecisionMode::WholeUnits, u'.');
-    const std::u16string row = OptimisationTableRow(3, 120, kStartPileCells);
+    const std::u16string row = optimisationTableRow(3, 120, kStartPileCells);
     EXPECT_EQ(row.substr(11), summary.substr(11))
         << "\n  list    [" << toUtf8(row) << "]\n  summary [" << toUtf8(summary) << "]";
     EXPECT_EQ(DisplayWidth(row), 170);
@@ -77,12 +78,12 @@ TEST(OptimisationTableRow, cellsLandInTheSummaryTableColumns) {
     EXPECT_EQ(row.find(u"REMARK"), std::u16string::npos);
 }
 
-TEST(OptimisationTableRow, centredFieldsAndOverflow) {
+TEST(optimisationTableRow, centredFieldsAndOverflow) {
     Cells cells = kStartPileCells;
     cells[6] = u"0.8";       // reduction: centred in its field
     cells[15] = u"1.755";    // gammaCR: centred
     cells[1] = u"12345678";  // wider than 6: pushes the rest right
-    const std::u16string row = OptimisationTableRow(1, 9, cells);
+    const std::u16string row = optimisationTableRow(1, 9, cells);
     EXPECT_NE(row.find(u"  12345678    "), std::u16string::npos) << toUtf8(row);
     EXPECT_NE(row.find(u"   是        0.8    "), std::u16string::npos) << toUtf8(row);
     EXPECT_NE(row.find(u"13744     1.755      7636  "), std::u16string::npos) << toUtf8(row);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Test helper: UTF-16 texts of the core as UTF-8 for trace messages.

@@ -1,4 +1,5 @@
-#include "app/ListFileLines.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "optimisation/ListFileLines.h"
 
 #include <array>
 #include <cmath>
@@ -12,7 +13,7 @@
 #include "reports/OptimisationTable.h"
 #include "reports/TextColumns.h"
 
-namespace pilecalc::app {
+namespace pilecalc {
 namespace {
 
 // Cached layouts per value are kept only for lists of ordinary size.
@@ -206,7 +207,7 @@ class CoefficientCache {
     std::array<Slot, kCoefficientSlots> m_slots;
 };
 
-class ListFormatter final : public platform::LineFormatter {
+class ListFormatter final : public LineFormatter {
   public:
     explicit ListFormatter(const ResultListLines& source)
         : m_source(source),
@@ -314,10 +315,10 @@ void appendForce(std::u16string& out, double kN, PrecisionMode mode, char16_t de
 }
 
 ResultListLines::ResultListLines(const ResultList& rows, std::u16string_view titleWord, Lines footer)
-    : m_rows(rows), m_head(OptimisationTableHead(titleWord)), m_footer(std::move(footer)) {}
+    : m_rows(rows), m_head(optimisationTableHead(titleWord)), m_footer(std::move(footer)) {}
 
-std::unique_ptr<platform::LineFormatter> ResultListLines::formatter() const {
+std::unique_ptr<LineFormatter> ResultListLines::formatter() const {
     return std::make_unique<ListFormatter>(*this);
 }
 
-}  // namespace pilecalc::app
+}  // namespace pilecalc
