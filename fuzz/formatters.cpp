@@ -9,7 +9,8 @@
 // shape when the integer part is longer than P digits); the text reads back
 // within half a unit of the rounding place; for P and D up to 15, formatting
 // the read-back value gives the same text again. formatForce in the cutting
-// modes gives a multiple of 10 or 100 within one such step of the value.
+// modes gives a multiple of 10 or 100 within one such step of the value, and
+// the list files' own integer formatter (appendForce) gives the same text.
 // formatGeneral: at most 15 significant digits, no trailing zero or
 // separator, scientific exactly outside 1e-5 <= |v| < 1e15, reads back within
 // 15 digits and formats again to the same text.
@@ -22,6 +23,7 @@
 #include "engine/NumberFormat.h"
 #include "engine/NumberReading.h"
 #include "fuzz/FuzzInput.h"
+#include "optimisation/ListFileLines.h"
 
 using namespace pilecalc;
 using pilecalc::fuzz::show;
@@ -149,9 +151,16 @@ void checkForce(double kN, char16_t sep) {
             "formatForce(" + show(kN) + ", mode " + std::to_string(static_cast<int>(mode)) + ") = " + show(out);
         if (!std::isfinite(kN)) {
             FUZZ_CHECK(out.empty(), context);
+            std::u16string row;
+            appendForce(row, kN, mode, sep);
+            FUZZ_CHECK(row.empty(), context + ": appendForce gives " + show(row));
             continue;
         }
         FUZZ_CHECK(out == FormatFixed(coarsenForce(kN, mode), 7, decimalsOf(mode), sep), context);
+        // The list files' integer formatter writes the same text into a row.
+        std::u16string row = u"ZH-1 ";
+        appendForce(row, kN, mode, sep);
+        FUZZ_CHECK(row == u"ZH-1 " + out, context + ": appendForce gives " + show(row));
         const double step = mode == PrecisionMode::TruncateTens ? 10.0 : 100.0;
         if ((mode == PrecisionMode::TruncateTens || mode == PrecisionMode::TruncateHundreds) && std::fabs(kN) < 1e6) {
             const auto back = readLocaleDecimal(out, sep);
