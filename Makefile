@@ -53,6 +53,8 @@ bench: configure
 screenshots: build
 	@mkdir -p $(BUILD_DIR)/screenshots
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/pilecalc_screenshots $(BUILD_DIR)/screenshots
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BUILD_DIR)/app/pilecalc_screenshots $(BUILD_DIR)/screenshots _150
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/app/pilecalc_screenshots $(BUILD_DIR)/screenshots _200
 
 # A Debian package of the program (pilecalc_<version>_<arch>.deb in this folder),
 # checked with lintian; the package's dependencies come from its libraries.

@@ -2,18 +2,19 @@
 #include "app/AboutWindow.h"
 
 #include <QEvent>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyleOptionButton>
 
 #include "app/ControlKit.h"
 #include "app/FontColour.h"
-#include "app/LogoPicture.h"
+#include "app/FigureField.h"
+#include "app/QrCode.h"
 #include "app/ScaledLayer.h"
+#include "app/ScreenFit.h"
 #include "platform/Shell.h"
 
 #ifndef PILECALC_WEBSITE_URL
@@ -68,7 +69,9 @@ QString AboutWindow::updateAddress() { return QStringLiteral(PILECALC_UPDATE_URL
 QString AboutWindow::organisationText() { return QStringLiteral("(嵌岩桩计算程序开发组)"); }
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // A popup: it goes away with Esc, its "关闭" or a click anywhere outside it, and a
+    // click on the main window then reaches the control under it.
+    : QWidget(parent, Qt::Popup),
       m_opener(&pilecalc::platform::openAddress) {
     setObjectName(QStringLiteral("AboutWindow"));
     setWindowTitle(QStringLiteral("关于"));
@@ -104,15 +107,20 @@ AboutWindow::AboutWindow(QWidget* parent)
     cbt_update->setObjectName(QStringLiteral("cbt_update"));
     setFontSize(cbt_update, 10);
     L->place(cbt_update, QRect(216, 156, 20, 40));
+    setCornerRadius(L, cbt_update, 5);
     lb_lianxi = makeLabel(L, L, "lb_lianxi", QRect(32, 176, 50, 25), QStringLiteral("邮箱："));
     lb_lianxiUr = makeLabel(L, L, "lb_lianxiUr", QRect(70, 176, 146, 25), mailAddress());
     setFontColour(lb_lianxiUr, kBlue);
     ImageQQ = makeLabel(L, L, "ImageQQ", QRect(72, 212, 100, 100), QString());
     ImageQQ->setScaledContents(true);
-    ImageQQ->setPixmap(drawContactPicture(QSize(168, 168)));
+    // A code a phone can read: it opens the web address shown above it.
+    ImageQQ->setPixmap(QPixmap::fromImage(drawQrCode(websiteAddress(), 168)));
     // The window has no title-bar buttons; this is the way to put it away.
     cbt_close = makeButton(L, L, "cbt_close", QRect(188, 286, 56, 26), QStringLiteral("关闭"));
+    setCornerRadius(L, cbt_close, 5);
 
+    // An address longer than its place shrinks rather than running under "更新".
+    for (QLabel* link : {lb_wangzhi, lb_lianxiUr}) keepLineWhole(link, L);
     for (QLabel* link : {lb_wangzhi, lb_lianxiUr, lb_danwei}) {
         link->setMouseTracking(true);
         link->setCursor(Qt::PointingHandCursor);
@@ -121,9 +129,13 @@ AboutWindow::AboutWindow(QWidget* parent)
     connect(cbt_update, &QPushButton::clicked, this, &AboutWindow::cbt_updateClick);
     connect(cbt_close, &QPushButton::clicked, this, &QWidget::hide);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    }
+    keepFittedToScreen(this, kAboutSize);
+    m_layout->setGeometry(rect());
+}
+
+void AboutWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_layout->geometry() != rect()) m_layout->setGeometry(rect());
 }
 
 void AboutWindow::setAddressOpenerForTesting(std::function<void(const QString&)> opener) {
@@ -171,6 +183,15 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Esc puts the window away, as its "关闭" button does.
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AboutWindow::paintEvent(QPaintEvent*) {

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "app/ScaledLayer.h"
@@ -36,7 +38,34 @@ QPushButton* makeButton(ScaledLayer* layer, QWidget* parent, const char* name, Q
     auto* button = named(new QPushButton(text, parent), layer, name, place);
     button->setToolTip(hint);
     button->setAutoDefault(false);
+    setCornerRadius(layer, button, 10);
     return button;
+}
+
+void setCornerRadius(ScaledLayer* layer, QPushButton* button, double designRadius) {
+    const bool first = !button->property("cornerRadius").isValid();
+    // A style sheet pins the font it finds; made the button's own, the font keeps being
+    // scaled with the layer like every other control's.
+    if (first && !button->testAttribute(Qt::WA_SetFont)) {
+        QFont own = button->font();
+        own.setPointSizeF(own.pointSizeF());  // marks the size as the button's own
+        button->setFont(own);
+    }
+    button->setProperty("cornerRadius", designRadius);
+    const auto apply = [layer, button] {
+        // A radius above half the side would make Qt drop the rounding altogether.
+        const double half = std::floor(std::min(button->width(), button->height()) / 2.0);
+        const double radius = std::min(button->property("cornerRadius").toDouble() * layer->scale(), half);
+        // A style sheet draws the rounded corners; every colour still comes from the
+        // button's palette, so a red "★" stays red and a disabled button looks disabled.
+        button->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid palette(dark); border-radius: %1px;"
+                                             " background-color: palette(button); padding: 0px; }"
+                                             "QPushButton:hover { background-color: palette(light); }"
+                                             "QPushButton:pressed { background-color: palette(mid); }")
+                                  .arg(std::max(1.0, radius), 0, 'f', 1));
+    };
+    apply();
+    if (first) QObject::connect(layer, &ScaledLayer::rescaled, button, apply);
 }
 
 QGroupBox* makeGroupBox(ScaledLayer* layer, QWidget* parent, const char* name, QRect place, const QString& title) {

@@ -23,6 +23,10 @@ class ScaledLayer;
 QLabel* makeLabel(ScaledLayer* layer, QWidget* parent, const char* name, QRect place, const QString& text);
 QPushButton* makeButton(ScaledLayer* layer, QWidget* parent, const char* name, QRect place, const QString& text,
                         const QString& hint = {});
+// Rounds the corners of `button` with `designRadius` design units, scaled with `layer`;
+// the button keeps its palette colours. makeButton gives every button 10.
+void setCornerRadius(ScaledLayer* layer, QPushButton* button, double designRadius);
+
 QGroupBox* makeGroupBox(ScaledLayer* layer, QWidget* parent, const char* name, QRect place, const QString& title);
 // An editable combo box: free text, the items are suggestions only.
 QComboBox* makeComboEdit(ScaledLayer* layer, QWidget* parent, const char* name, QRect place,

@@ -58,40 +58,4 @@ QPixmap drawLogoStrip(QSize size) {
     return pixmap;
 }
 
-QPixmap drawContactPicture(QSize size) {
-    constexpr int cells = 21;
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    const double cell = std::min(size.width(), size.height()) / double(cells + 2);
-    auto block = [&](int x, int y) {
-        p.fillRect(QRectF((x + 1) * cell, (y + 1) * cell, cell, cell), Qt::black);
-    };
-    // Three finder squares in the corners, as on a scannable code.
-    auto finder = [&](int ox, int oy) {
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 7; ++x) {
-                const bool ring = x == 0 || y == 0 || x == 6 || y == 6;
-                const bool core = x >= 2 && x <= 4 && y >= 2 && y <= 4;
-                if (ring || core) block(ox + x, oy + y);
-            }
-    };
-    finder(0, 0);
-    finder(cells - 7, 0);
-    finder(0, cells - 7);
-    // A fixed pseudo-random field elsewhere (linear congruential, always the same picture).
-    unsigned int state = 167u;
-    for (int y = 0; y < cells; ++y)
-        for (int x = 0; x < cells; ++x) {
-            state = state * 1103515245u + 12345u;
-            const bool inFinder = (x < 8 && y < 8) || (x >= cells - 8 && y < 8) || (x < 8 && y >= cells - 8);
-            if (!inFinder && ((state >> 16) & 1u)) block(x, y);
-        }
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF centre((cells / 2 - 2) * cell + cell, (cells / 2 - 2) * cell + cell, 5 * cell, 5 * cell);
-    p.fillRect(centre, Qt::white);
-    drawEmblem(p, centre.adjusted(cell * 0.5, cell * 1.0, -cell * 0.5, -cell * 0.2));
-    return pixmap;
-}
-
 }  // namespace pilecalc::app

@@ -10,8 +10,4 @@ namespace pilecalc::app {
 // a radial gradient from light pink to white. Drawn by the program; no image files.
 QPixmap drawLogoStrip(QSize size);
 
-// The contact picture of the about window: a square code-like pattern with the emblem in
-// its centre, 168 x 168 pixels before scaling.
-QPixmap drawContactPicture(QSize size);
-
 }  // namespace pilecalc::app

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/ControlKit.h"
+#include "app/FigureField.h"
 #include "app/FontColour.h"
 #include "app/LogoPicture.h"
 #include "app/MainWindow.h"
@@ -40,6 +41,8 @@ QLineEdit* makeOutput(ScaledLayer* layer, QWidget* box, const char* name, int y)
     edit->setFont(figures);
     condense(edit, 92);
     edit->setTextMargins(0, 0, 0, 0);
+    // A figure too wide for the field even so shrinks rather than losing its leading digits.
+    keepFigureWhole(edit, layer, 18);
     return edit;
 }
 
@@ -54,6 +57,7 @@ void MainWindow::buildMainLayer() {
     lb_cxm->setAlignment(Qt::AlignCenter);
     condense(lb_cxm, 82);  // eight ideographs at 24 pt in a 209-unit place
     cbt_CopyRight = makeButton(L, L, "cbt_CopyRight", QRect(296, 6, 21, 21), mainText(u"©"), mainText(u"版权信息"));
+    setCornerRadius(L, cbt_CopyRight, 3);
 
     // ---- inputs ----
     gpb_srcs = makeGroupBox(L, L, "gpb_srcs", QRect(4, 72, 322, 220), mainText(u"输入参数"));
@@ -86,6 +90,7 @@ void MainWindow::buildMainLayer() {
     gpb_scjg = makeGroupBox(L, L, "gpb_scjg", QRect(4, 296, 322, 310), mainText(u"输出结果"));
     QWidget* out = gpb_scjg;
     cbt_JingDu = makeButton(L, out, "cbt_JingDu", QRect(284, 10, 21, 21), mainText(u"≈"), mainText(u"调整精度"));
+    setCornerRadius(L, cbt_JingDu, 3);
     lb_kesais = makeLabel(L, out, "lb_kesais", QRect(8, 33, 212, 33), mainText(u"嵌岩段侧阻力计算系数 ζs"));
     edt_kesais = makeOutput(L, out, "edt_kesais", 31);
     lb_kesaip = makeLabel(L, out, "lb_kesaip", QRect(8, 68, 212, 33), mainText(u"嵌岩段端阻力计算系数 ζp"));
@@ -126,5 +131,6 @@ void MainWindow::buildMainLayer() {
     img_Logo->setPixmap(drawLogoStrip(QSize(329, 33)));
     lb_shuoming = makeLabel(L, L, "lb_shuoming", QRect(20, 657, 300, 25), QString());
     setFontColour(lb_shuoming, kRed);
+    keepMessageWhole(lb_shuoming, L);
     lb_shuoming->hide();
 }

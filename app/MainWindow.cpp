@@ -3,17 +3,18 @@
 #include "app/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QMessageBox>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProgressBar>
-#include <QScreen>
 #include <QTableWidget>
 
 #include "app/AboutWindow.h"
 #include "app/RangesGridDelegate.h"
 #include "app/ScaledLayer.h"
+#include "app/ScreenFit.h"
 #include "platform/Clock.h"
+#include "platform/MessageDialog.h"
 
 using pilecalc::app::ScaledLayer;
 
@@ -51,13 +52,13 @@ MainWindow::MainWindow(QWidget* parent)
     pb_YH_jingdu->setGeometry(20, 704, 280, 10);
     pb_YH_jingdu->hide();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    // Wholly inside the screen, centred; shrunk uniformly where the design does not fit.
+    pilecalc::app::keepFittedToScreen(this, kDesignSize);
+    placeLayers();
 
     FormCreate();
     wireHandlers();
+    wireKeys();
 }
 
 MainWindow::~MainWindow() {
@@ -110,13 +111,41 @@ void MainWindow::fillRangesGrid() {
 }
 
 void MainWindow::FormClose() {
-    // Nothing is asked and nothing is saved; the about window goes with the main window.
+    // Nothing is saved; the about window goes with the main window.
     if (m_aboutWindow) m_aboutWindow->hide();
 }
 
+// Every way of leaving ("退出", the window's close, Alt+F4) comes here. With piles not yet
+// saved the window stays and asks first; only "退出" in that question closes it.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (unsavedTexts() != 0 && !m_leaveConfirmed) {
+        event->ignore();
+        if (!m_leaveQuestion) {
+            m_leaveQuestion = pilecalc::platform::askQuestion(
+                this, QStringLiteral("计算结果尚未保存，确定退出吗？"), QStringLiteral("退出"), QStringLiteral("取消"),
+                [this](bool leave) {
+                    if (!leave) return;
+                    m_leaveConfirmed = true;
+                    // After the question has gone: closing from inside its own handler
+                    // would close the window under the dialog that is being finished.
+                    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+                });
+        }
+        return;
+    }
     FormClose();
     event->accept();
+}
+
+void MainWindow::placeLayers() {
+    for (ScaledLayer* layer : {MainFormLayer, YouHuaFormLayer, JieGuo_DocLayer, ComFormLayer}) {
+        if (layer->geometry() != rect()) layer->setGeometry(rect());
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeLayers();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

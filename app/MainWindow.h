@@ -22,6 +22,7 @@
 // findChild. The window's state is private and typed; captions follow the state.
 
 #include <QDateTime>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -44,6 +45,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -146,6 +148,8 @@ class MainWindow : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // ---- run state ----
@@ -227,12 +231,17 @@ class MainWindow : public QWidget {
     QPushButton* cbt_YHfanhui = nullptr;
     QLabel* lb_YHxingxi = nullptr;
 
-    AboutWindow* m_aboutWindow = nullptr;  // created on first use, owned by this window's destructor
+    AboutWindow* m_aboutWindow = nullptr;  // parentless, made on first use, deleted by ~MainWindow
 
     void buildMainLayer();
     void buildOptimisationLayer();
     void buildViewerLayer();
     void wireHandlers();
+    void wireKeys();  // Keys.cpp
+    // Every layer fills the client area (the layers keep their aspect ratio inside it).
+    void placeLayers();
+    // A transient notice naming the file a save has just written (SaveNotice.cpp).
+    void announceSaved(const QString& path);
     void fillRangesGrid();
     // Creation steps of the optimisation layer run by FormCreate after the ranges grid is
     // filled: the 17 column headers of both result lists and their models.
@@ -259,6 +268,10 @@ class MainWindow : public QWidget {
     void resetShareLabels();
     void bringBackCompute();
     void markChecked(QWidget* control, const pilecalc::EditCheck& check);
+
+    // Leaving with unsaved piles: the open question, and the user's "退出" to it.
+    QPointer<QMessageBox> m_leaveQuestion;
+    bool m_leaveConfirmed = false;
 
     std::function<QDateTime()> m_clock;
     pilecalc::platform::PermissionService* m_permissions = nullptr;

@@ -24,6 +24,7 @@
 #include "app/MainWindow.h"
 #include "app/OptimisationViews.h"
 #include "app/RangesGridDelegate.h"
+#include "app/ScaledLayer.h"
 #include "optimisation/BatchRun.h"
 #include "optimisation/OptimisationMessages.h"
 #include "optimisation/OptimisationRange.h"
@@ -97,6 +98,36 @@ class RunningLayer {
     QString m_computeText;
 };
 
+// While a run computes its progress bar, which otherwise lies below the client area,
+// stands in the layer over the help line, and the status line is black whatever it was.
+class ProgressInLayer {
+  public:
+    ProgressInLayer(QProgressBar* bar, app::ScaledLayer* layer, QLabel* help, QLabel* status)
+        : m_bar(bar), m_home(bar->parentWidget()), m_homeRect(bar->geometry()), m_help(help),
+          m_helpHidden(help->isHidden()) {
+        help->hide();
+        bar->setParent(layer);
+        bar->setGeometry(layer->toPixels(QRect(10, 584, 260, 16)));
+        bar->show();
+        app::setFontColour(status, app::kBlack);
+    }
+    ~ProgressInLayer() {
+        m_bar->hide();
+        m_bar->setParent(m_home);
+        m_bar->setGeometry(m_homeRect);
+        m_help->setVisible(!m_helpHidden);
+    }
+    ProgressInLayer(const ProgressInLayer&) = delete;
+    ProgressInLayer& operator=(const ProgressInLayer&) = delete;
+
+  private:
+    QProgressBar* m_bar;
+    QWidget* m_home;
+    QRect m_homeRect;
+    QLabel* m_help;
+    bool m_helpHidden;
+};
+
 }  // namespace
 
 void MainWindow::cbt_YHcomputeClick() {
@@ -157,12 +188,13 @@ void MainWindow::cbt_YHcomputeClick() {
                                    {Grid1_Youhuaxuanxiang, Grid2_Youhuajieguo, Grid3_Youhuasaixuan, cbt_zhangkai,
                                     cbt_YHsaixuan, cbt_YHsave, cbt_YHfanhui},
                                    m_batchRunning);
+        const ProgressInLayer progress(pb_YH_jingdu, YouHuaFormLayer, lb_huzhu, lb_YHxingxi);
         const StopListener listener(*this);
         auto shown = std::chrono::steady_clock::now() - kProgressEvery;
         while (!run.done() && !m_batchStopRequested) {
             const auto now = std::chrono::steady_clock::now();
             if (now - shown >= kProgressEvery) {
-                lb_YHxingxi->setText(qs(progressMessage(run.percentDone(), sep)));
+                lb_YHxingxi->setText(qs(runningMessage(run.percentDone())));
                 pb_YH_jingdu->setValue(static_cast<int>(run.percentDone()));
                 shown = now;
             }

@@ -112,6 +112,7 @@ void MainWindow::saveOptimisationList() {
             return;
         }
         cbt_YHsave->setEnabled(false);
+        announceSaved(outcome.path);
         return;
     }
 }

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 
 #include "app/ControlKit.h"
+#include "app/FigureField.h"
+#include "app/FontTrackBar.h"
 #include "app/FontColour.h"
 #include "app/MainWindow.h"
 #include "app/MemoFont.h"
@@ -85,6 +87,7 @@ void MainWindow::buildOptimisationLayer() {
     cbt_YHfanhui = makeButton(L, L, "cbt_YHfanhui", QRect(248, 617, 70, 33), text(u"返回"));
     lb_YHxingxi = makeLabel(L, L, "lb_YHxingxi", QRect(8, 660, 313, 25), QString());
     setFontColour(lb_YHxingxi, kBlack);
+    keepMessageWhole(lb_YHxingxi, L);
 }
 
 void MainWindow::buildViewerLayer() {
@@ -94,14 +97,16 @@ void MainWindow::buildViewerLayer() {
     setFontSize(lb_jisuanjieguo, 24);
     setFontColour(lb_jisuanjieguo, kBlue);
     cbt_PageBook = makeButton(L, L, "cbt_PageBook", QRect(296, 6, 21, 21), "1", text(u"切换计算书"));
+    setCornerRadius(L, cbt_PageBook, 3);
     meo_jisuanjieguo_Doc = makeMemo(L, "meo_jisuanjieguo_Doc");
     meo_jisuanjieguo_Xls = makeMemo(L, "meo_jisuanjieguo_Xls");
     meo_jisuanjieguo_Xls->hide();
     cbt_sanchu = makeButton(L, L, "cbt_sanchu", QRect(304, 610, 16, 16), "x", text(u"删除最末数据"));
+    setCornerRadius(L, cbt_sanchu, 3);
     cbt_sanchu->setEnabled(false);
     cbt_Exit = makeButton(L, L, "cbt_Exit", QRect(40, 617, 89, 33), text(u"返回"));
     cbt_Save = makeButton(L, L, "cbt_Save", QRect(192, 617, 89, 33), text(u"保存"));
-    tcb_meoFontSize = new QSlider(Qt::Horizontal, L);
+    tcb_meoFontSize = new FontTrackBar(L);
     tcb_meoFontSize->setObjectName(QStringLiteral("tcb_meoFontSize"));
     tcb_meoFontSize->setRange(4, 24);
     tcb_meoFontSize->setValue(12);

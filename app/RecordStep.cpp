@@ -30,6 +30,7 @@ void MainWindow::recordPile(const PileCase& pile, const PileResult& result, Prec
     app::showLines(meo_jisuanjieguo_Xls, m_run.tableLines(), changed.tableKept);
     app::moveCaretHome(meo_jisuanjieguo_Xls);
     app::showLines(meo_jisuanjieguo_Doc, m_run.bookLines(), changed.bookKept);
+    if (m_run.pileCount() >= 2) app::moveCaretHome(meo_jisuanjieguo_Doc);
 
     cbt_View->show();
     cbt_compute->hide();

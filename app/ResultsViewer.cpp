@@ -6,6 +6,7 @@
 #include <QSlider>
 
 #include "app/FontColour.h"
+#include "app/FontTrackBar.h"
 #include "app/MainWindow.h"
 #include "app/MemoSync.h"
 #include "app/ScaledLayer.h"
@@ -44,7 +45,10 @@ void MainWindow::showViewerPage(app::ViewerPage page) {
 }
 
 void MainWindow::tcb_meoFontSizeChange() {
-    const double size = tcb_meoFontSize->value() * JieGuo_DocLayer->scale();
+    // The track bar is continuous: its exact value may lie between whole points.
+    const auto* track = qobject_cast<const pilecalc::app::FontTrackBar*>(tcb_meoFontSize);
+    const double points = track ? track->exactValue() : tcb_meoFontSize->value();
+    const double size = points * JieGuo_DocLayer->scale();
     app::setFontSize(meo_jisuanjieguo_Xls, size);
     app::setFontSize(meo_jisuanjieguo_Doc, size);
 }

@@ -68,4 +68,5 @@ void MainWindow::SaveResultFiles(QObject*, const QStringList&, const std::vector
     }
     m_run.markSaved(text);
     cbt_Save->setEnabled(false);
+    announceSaved(outcome.path);
 }

@@ -29,6 +29,12 @@ void ScaledLayer::resizeEvent(QResizeEvent* event) {
     relayout();
 }
 
+QRect ScaledLayer::toPixels(const QRect& d) const {
+    return {static_cast<int>(std::lround(m_offset.x() + d.x() * m_scale)),
+            static_cast<int>(std::lround(m_offset.y() + d.y() * m_scale)),
+            static_cast<int>(std::lround(d.width() * m_scale)), static_cast<int>(std::lround(d.height() * m_scale))};
+}
+
 QRect ScaledLayer::scaled(const Placement& p) const {
     // Only the layer's own children are shifted by the centring offset; grandchildren
     // sit inside their scaled parent.
@@ -72,6 +78,7 @@ void ScaledLayer::relayout() {
         }
     }
     m_fontScale = m_scale;
+    emit rescaled();
 }
 
 }  // namespace pilecalc::app

@@ -25,8 +25,14 @@ public:
     QSize designSize() const { return m_designSize; }
     // Pixels per design unit at the present size.
     double scale() const { return m_scale; }
+    // Pixels, in this layer's coordinates, of a rectangle given in design units.
+    QRect toPixels(const QRect& designRect) const;
     // Where a placed widget sits in design units (empty for widgets not placed here).
     QRect designRect(const QWidget* widget) const;
+
+signals:
+    // After every new layout: the scale, the places and the fonts are those of the new size.
+    void rescaled();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

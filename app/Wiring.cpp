@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTableWidget>
 
+#include "app/FontTrackBar.h"
 #include "app/MainWindow.h"
 #include "platform/ErrorReport.h"
 
@@ -50,6 +51,9 @@ void MainWindow::wireHandlers() {
     wireClick(this, cbt_sanchu, click, &MainWindow::cbt_sanchuClick);
     wireClick(this, cbt_Save, click, &MainWindow::cbt_SaveClick);
     wireClick(this, tcb_meoFontSize, &QSlider::valueChanged, &MainWindow::tcb_meoFontSizeChange);
+    if (auto* track = qobject_cast<pilecalc::app::FontTrackBar*>(tcb_meoFontSize)) {
+        wireClick(this, track, &pilecalc::app::FontTrackBar::exactValueChanged, &MainWindow::tcb_meoFontSizeChange);
+    }
 
     // ---- optimisation layer ----
     wireClick(this, cbt_YHfanhui, click, &MainWindow::cbt_YHfanhuiClick);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/MainWindow.h"
+#include "app/ToolkitTranslations.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    pilecalc::app::installToolkitTranslations(app);
     // The desktop entry's name lets Wayland shells match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pilecalc"));
     QIcon icon;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optimisation/OptimisationMessages.h"
 
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "engine/NumberFormat.h"
 #include "optimisation/OptimisationRange.h"
@@ -26,6 +29,11 @@ std::u16string progressMessage(double percent, char16_t sep) {
     return join({u"计算完成 ", formatGeneral(percent, sep), u" %"});
 }
 
+std::u16string runningMessage(double percent) {
+    const double whole = std::isfinite(percent) ? std::clamp(std::trunc(percent), 0.0, 100.0) : 0.0;
+    return join({u"计算中 ", formatInteger(static_cast<std::uint64_t>(whole)), u" %"});
+}
+
 std::u16string batchDoneMessage(std::uint64_t rows, char16_t sep) {
     return join({u"计算完成，桩数：", count(rows, sep), u" 根"});
 }
@@ -38,8 +46,13 @@ std::u16string filterDoneMessage(std::uint64_t rows) {
     return join({u"筛选完成，桩数：", formatInteger(rows), u" 根"});
 }
 
-std::u16string combinationLimitMessage(std::uint64_t combinations, char16_t sep) {
-    return join({u"组合数 ", count(combinations, sep), u" 超过上限 ", formatInteger(kCombinationLimit),
+std::u16string combinationLimitMessage(std::uint64_t combinations, char16_t) {
+    // The count is written as the integer it is: a float near 2^64 would tell nothing.
+    if (combinations == std::numeric_limits<std::uint64_t>::max()) {
+        return join({u"组合数 超过 ", formatInteger(combinations), u"，上限 ", formatInteger(kCombinationLimit),
+                     u"，请加大步进值后重新计算"});
+    }
+    return join({u"组合数 ", formatInteger(combinations), u" 超过上限 ", formatInteger(kCombinationLimit),
                  u"，请加大步进值后重新计算"});
 }
 

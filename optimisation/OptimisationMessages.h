@@ -25,6 +25,10 @@ inline constexpr char16_t sortUnsupported[] = u"仅支持d、Qcd排序";
 // "计算完成 3.7037037037037 %": progress after each slice of a run.
 std::u16string progressMessage(double percent, char16_t decimalSeparator);
 
+// "计算中 63 %": what a run that takes long shows while it computes, in whole percent
+// (truncated, so 100 % appears only when everything is computed).
+std::u16string runningMessage(double percent);
+
 // "计算完成，桩数：27 根".
 std::u16string batchDoneMessage(std::uint64_t rows, char16_t decimalSeparator);
 
@@ -36,7 +40,9 @@ std::u16string filterDoneMessage(std::uint64_t rows);
 
 // Refusal of a run whose number of combinations exceeds kCombinationLimit
 // (OptimisationRange.h):
-// "组合数 N 超过上限 2000000，请加大步进值后重新计算".
+// "组合数 N 超过上限 2000000，请加大步进值后重新计算", N written out in full; a count
+// too large to hold (saturated at 2^64 - 1) is stated as such:
+// "组合数 超过 18446744073709551615，上限 2000000，请加大步进值后重新计算".
 std::u16string combinationLimitMessage(std::uint64_t combinations, char16_t decimalSeparator);
 
 // The conversion error of a cell that is not a number:

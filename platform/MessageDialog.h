@@ -13,4 +13,10 @@ namespace pilecalc::platform {
 // dialog (window-modal over `parent`) deletes itself when closed, after running `onClose`.
 QMessageBox* showMessage(QWidget* parent, const QString& text, std::function<void()> onClose = {});
 
+// Asks `text` with two buttons, `yes` and `no`, without blocking, as showMessage does;
+// `onAnswer` receives true when the dialog was closed with `yes`, false for `no`, Esc or
+// any other way of closing it.
+QMessageBox* askQuestion(QWidget* parent, const QString& text, const QString& yes, const QString& no,
+                         std::function<void(bool)> onAnswer);
+
 }  // namespace pilecalc::platform

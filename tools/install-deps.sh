@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-zenhei fontconfig
   libc-bin
+  qt6-translations-l10n
+  libqrencode-dev
 )
 test_packages=(libgtest-dev libgmock-dev)
 bench_packages=(libbenchmark-dev)

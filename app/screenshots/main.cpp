@@ -12,6 +12,7 @@
 
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
+#include "app/ToolkitTranslations.h"
 #include "platform/DocumentsFolder.h"
 #include "support/WindowControls.h"
 
@@ -24,6 +25,15 @@ bool save(QWidget* widget, const QDir& folder, const QString& name) {
     return ok;
 }
 
+// The pile whose figures are widest: Qcs 1385442.00 and Qck 1504195.00 in two decimals.
+void bigPile(MainWindow& window) {
+    ui(window).cbe_dd->setEditText(QStringLiteral("3000"));
+    ui(window).cbe_hr->setEditText(QStringLiteral("5.0d"));
+    ui(window).edt_frk->setText(QStringLiteral("200"));
+    ui(window).popbox_jingdu->setCurrentIndex(0);
+    window.cbt_computeClick();
+}
+
 void prepare(MainWindow& window) {
     window.setClockForTesting([] { return QDateTime(QDate(2025, 3, 14), QTime(9, 26, 53)); });
     window.show();
@@ -33,16 +43,46 @@ void prepare(MainWindow& window) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    pilecalc::app::installToolkitTranslations(app);
     if (argc < 2) {
-        std::fputs("usage: pilecalc_screenshots <output folder>\n", stderr);
+        std::fputs("usage: pilecalc_screenshots <output folder> [<suffix>]\n", stderr);
         return 2;
     }
+    // With a suffix (a run at another QT_SCALE_FACTOR) only the screens that show how the
+    // window fits the screen are rendered, each name ending in the suffix.
+    const QString suffix = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) return 1;
     QTemporaryDir documents;  // nothing of a screenshot run lands in the user's documents
     pilecalc::platform::setDocumentsFolderForTesting(documents.path());
     bool ok = true;
 
+    if (!suffix.isEmpty()) {
+        MainWindow window;
+        prepare(window);
+        QApplication::processEvents();
+        ok &= save(&window, folder, "main_start" + suffix + ".png");
+        bigPile(window);
+        ok &= save(&window, folder, "main_big_pile" + suffix + ".png");
+        window.cbt_ViewClick();
+        ok &= save(&window, folder, "viewer_book" + suffix + ".png");
+        window.cbt_ExitClick();
+        window.cbt_YouHuaClick();
+        window.cbt_YHcomputeClick();
+        ok &= save(&window, folder, "optimisation_run" + suffix + ".png");
+        window.cbt_CopyRightClick();
+        window.aboutWindow()->setAddressOpenerForTesting([](const QString&) {});
+        QApplication::processEvents();
+        ok &= save(window.aboutWindow(), folder, "about" + suffix + ".png");
+        return ok ? 0 : 1;
+    }
+
+    {
+        MainWindow window;
+        prepare(window);
+        bigPile(window);
+        ok &= save(&window, folder, QStringLiteral("main_big_pile.png"));
+    }
     {
         MainWindow window;
         prepare(window);

@@ -7,8 +7,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include "OptimisationTestKit.h"
 #include "WindowFixture.h"
 #include "app/FontColour.h"
+#include "app/ScaledLayer.h"
 
 using namespace pilecalc::test;
 using pilecalc::app::fontColour;
@@ -319,12 +322,22 @@ class OptimisationBatchTest : public QObject {
         QFETCH(int, how);
         w().show();
         w().cbt_YouHuaClick();
+        // An earlier refusal leaves the line red; the progress of the next run is black.
+        writeRanges(w(), {{"1000", "1000", "0"}, {"2000", "2000", "0"}, {"0", "2000000", "1"}});
+        ui(w()).cbt_YHcompute->click();
+        QCOMPARE(pilecalc::app::fontColour(ui(w()).lb_YHxingxi), pilecalc::app::kRed);
         // 1000 × 21 × 91 = 1,911,000 combinations: seconds of work.
         writeRanges(w(), {{"1000", "1999", "1"}, {"1.0d", "3.0d", "0.1d"}, {"10", "100", "1"}});
         QStringList seenWhileRunning;
         QTimer::singleShot(0, this, [&] {
             const QString progress = ui(w()).lb_YHxingxi->text();
-            seenWhileRunning << QString::number(progress.startsWith("计算完成 ") && progress.endsWith(" %"));
+            // Whole percent in black, with the progress bar shown inside the layer.
+            seenWhileRunning << QString::number(QRegularExpression("^计算中 \\d{1,3} %$").match(progress).hasMatch());
+            seenWhileRunning << QString::number(pilecalc::app::fontColour(ui(w()).lb_YHxingxi), 16);
+            seenWhileRunning << QString::number(ui(w()).pb_YH_jingdu->isVisible() &&
+                                                ui(w()).pb_YH_jingdu->parentWidget() == static_cast<QWidget*>(ui(w()).YouHuaFormLayer) &&
+                                                w().rect().contains(QRect(ui(w()).pb_YH_jingdu->mapTo(&w(), QPoint()),
+                                                                          ui(w()).pb_YH_jingdu->size())));
             seenWhileRunning << ui(w()).cbt_YHcompute->text() << QString::number(ui(w()).cbt_YHcompute->isEnabled());
             for (QWidget* c :
                  {static_cast<QWidget*>(ui(w()).Grid1_Youhuaxuanxiang),
@@ -337,7 +350,10 @@ class OptimisationBatchTest : public QObject {
             if (how == 2) w().close();
         });
         ui(w()).cbt_YHcompute->click();
-        QCOMPARE(seenWhileRunning, QStringList({"1", "停止", "1", "0", "0", "0", "0"}));
+        QCOMPARE(seenWhileRunning, QStringList({"1", "ff000000", "1", "停止", "1", "0", "0", "0", "0"}));
+        QVERIFY(ui(w()).pb_YH_jingdu->isHidden());  // back below the client area
+        QCOMPARE(ui(w()).pb_YH_jingdu->parentWidget(), &w());
+        QVERIFY(!ui(w()).lb_huzhu->isHidden());
 
         const QAbstractItemModel* list = ui(w()).Grid2_Youhuajieguo->model();
         const int count = list->rowCount();
