@@ -6,6 +6,7 @@
 #   build    the program (Qt only)      test     GoogleTest
 #   bench    Google Benchmark           package  the .deb and its checks
 #   windows  the MinGW-w64 cross build and Wine (make windows-check)
+#   fuzz     clang and libFuzzer (make fuzz)
 set -euo pipefail
 
 packages=(
@@ -31,6 +32,8 @@ for p in "${packages[@]}"; do
 done
 package_packages=(dpkg-dev file fakeroot lintian desktop-file-utils appstream qt6-translations-l10n)
 windows_packages=(g++-mingw-w64-x86-64-posix googletest wine64 locales)
+# make fuzz: clang with its libFuzzer and sanitizer runtimes (the core only, no Qt).
+fuzz_packages=(cmake make ninja-build clang libclang-rt-14-dev)
 
 if [[ $# -gt 0 ]]; then
   packages=()
@@ -41,6 +44,7 @@ if [[ $# -gt 0 ]]; then
       bench) packages+=("${bench_packages[@]}") ;;
       package) packages+=("${package_packages[@]}") ;;
       windows) packages+=(cmake make ninja-build "${windows_packages[@]}") ;;
+      fuzz) packages+=("${fuzz_packages[@]}") ;;
       *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
   done
