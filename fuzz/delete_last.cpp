@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delete-last on book and table texts of any shape. Input: the book's lines,
 // the table's lines (lines end at a line feed; a line "=" stands for the
 // book's closing rule, the rest are taken as they are) and the pile count,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast sort order against the literal exchange loop. Input: the first
 // byte picks how the rest becomes keys: an even byte maps each further byte
 // to one of eight keys (many ties, +0 and -0 among them), an odd one reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter row read, its effective bounds and the filtered list. Input:
 // the minimum and maximum texts, a flags field (',' for the comma locale) and
 // the Qcd keys of a list, blank-separated, all separated by '|'.

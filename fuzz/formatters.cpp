@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number formats written and read back. Input: a value text (read with a
 // period; when it is no number, its first eight code units are taken as the
 // bits of a double, so infinities, NaNs and subnormals come up too), then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two number readers against the C library's strtod on the grammar they
 // accept: [sign] digits [separator digits] [(e|E) [sign] digits], at least one
 // mantissa digit, nothing else. A value they return is exactly strtod's (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pile's six inputs through readPileCase, then (when they pass) the
 // computation and the report lines of that pile. Input: the texts of d, hr,
 // frk, the reduction and gammaCR and a flags field, separated by '|'; in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranges grid read and derived. Input: the nine cells (d, hr, frk rows;
 // minimum, maximum, step), a flags field (',' for the comma locale) and three
 // more texts read as a raw minimum, maximum and step for deriveRange alone,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target for a bounded time from its seed corpus.
 #   fuzz/run.sh BUILD_FOLDER SECONDS [TARGET...]    (all targets by default)
 # The seeds in fuzz/corpus/<target>/ are copied to a scratch folder first, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records, deletions and saves on the run record that feeds the memos and
 // the files. Input: operations, one character each: "r" and the character
 // after it record one of a few piles in one of the precision modes, "x"

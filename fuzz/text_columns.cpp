@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display-width columns. Input: a text, a fill, a field width and a blank
 // count, separated by '|' (widths are cut to -300..300: callers use fields of
 // a few dozen columns).
