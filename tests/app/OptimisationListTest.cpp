@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "support/TestFiles.h"
 #include "AppTests.h"
 #include "OptimisationTestKit.h"
 #include "WindowFixture.h"
@@ -33,6 +34,8 @@ using pilecalc::app::fontColour;
 using pilecalc::app::kBlack;
 
 namespace {
+
+using pilecalc::test::readFile;
 
 double key(const QString& cell) { return QLocale::c().toDouble(cell); }
 
@@ -56,11 +59,6 @@ RangeTexts tiedRanges() { return {{"900", "1100", "100"}, {"1.0d", "2.0d", "0.5d
 
 const QString kRawFile = "嵌岩桩优化计算原始结果(依据JTS167-4-2012)_表格.txt";
 const QString kFilteredFile = "嵌岩桩优化计算筛选结果(依据JTS167-4-2012)_表格.txt";
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 }  // namespace
 

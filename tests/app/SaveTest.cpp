@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <csignal>
 
+#include "support/TestFiles.h"
 #include "AppTests.h"
 #include "WindowFixture.h"
 #include "platform/DocumentsFolder.h"
@@ -21,6 +22,10 @@
 using pilecalc::platform::PermissionStatus;
 
 namespace {
+
+using pilecalc::test::readFile;
+using pilecalc::test::writeFile;
+using pilecalc::test::FileSizeLimit;
 
 const QString kBookFile = "嵌岩桩计算书(依据JTS167-4-2012)_文本.txt";
 const QString kTableFile = "嵌岩桩计算书(依据JTS167-4-2012)_表格.txt";
@@ -37,41 +42,6 @@ QByteArray expectedBytes(const pilecalc::Lines& lines) {
                                                     pilecalc::platform::ResultFileKind::Memo);
     return encoder.prefix() + encoder.encode(text);
 }
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// A file-size limit for the scope of a save: writes past it fail as on a full disk
-// (SIGXFSZ ignored, so the write reports the error instead of ending the program).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = m_saved;
-        small.rlim_cur = bytes;
-        m_set = setrlimit(RLIMIT_FSIZE, &small) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool isSet() const { return m_set; }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = SIG_DFL;
-    bool m_set = false;
-};
 
 // The earlier file on disk: longer than any limit used here.
 QByteArray earlierFile(const char* name) {

@@ -9,15 +9,13 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "support/TestFiles.h"
 #include "platform/DocumentsFolder.h"
 
 namespace pilecalc::platform {
 namespace {
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using pilecalc::test::writeFile;
 
 struct LocationCase {
     const char* name;

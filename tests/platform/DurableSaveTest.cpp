@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <csignal>
 
+#include "support/TestFiles.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/DurableFile.h"
 #include "platform/ResultFile.h"
@@ -22,19 +23,12 @@
 namespace pilecalc::platform {
 namespace {
 
+using pilecalc::test::readFile;
+using pilecalc::test::writeFile;
+
 const QString kBookFile = QStringLiteral("嵌岩桩计算书(依据JTS167-4-2012)_文本.txt");
 const QString kTableFile = QStringLiteral("嵌岩桩计算书(依据JTS167-4-2012)_表格.txt");
 const QString kRawListFile = QStringLiteral("嵌岩桩优化计算原始结果(依据JTS167-4-2012)_表格.txt");
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The earlier file: longer than the limit, so a truncated new file could not look like it.
 QByteArray earlierBytes(const char* what) {

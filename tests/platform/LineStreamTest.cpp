@@ -12,6 +12,7 @@
 #include <csignal>
 #include <stdexcept>
 
+#include "support/TestFiles.h"
 #include "platform/LineStream.h"
 #include "platform/ResultFile.h"
 #include "platform/TextEncoding.h"
@@ -19,15 +20,8 @@
 namespace pilecalc::platform {
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using pilecalc::test::readFile;
+using pilecalc::test::writeFile;
 
 struct PieceCase {
     const char* name;

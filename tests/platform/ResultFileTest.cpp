@@ -10,6 +10,7 @@
 #include <csignal>
 #include <stdexcept>
 
+#include "support/TestFiles.h"
 #include "engine/PileCase.h"
 #include "engine/PileResult.h"
 #include "platform/DocumentsFolder.h"
@@ -21,6 +22,8 @@
 
 namespace pilecalc::platform {
 namespace {
+
+using pilecalc::test::writeFile;
 
 const QString kBookFile = QStringLiteral("嵌岩桩计算书(依据JTS167-4-2012)_文本.txt");
 const QString kRawListFile = QStringLiteral("嵌岩桩优化计算原始结果(依据JTS167-4-2012)_表格.txt");
@@ -50,11 +53,6 @@ QByteArray readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // The documents folder is a fresh temporary folder for every test.
