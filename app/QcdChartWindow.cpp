@@ -84,13 +84,16 @@ QcdChartWindow::QcdChartWindow(const ResultList& list, const QString& title, std
     yAxis->applyNiceNumbers();
 
     if (band) {
-        auto* lower = new QLineSeries;
-        auto* upper = new QLineSeries;
+        // The area does not own its edges: they are its children, so they go with it.
+        m_band = new QAreaSeries;
+        auto* lower = new QLineSeries(m_band);
+        auto* upper = new QLineSeries(m_band);
         lower->append(xAxis->min(), band->lower);
         lower->append(xAxis->max(), band->lower);
         upper->append(xAxis->min(), upperQ);
         upper->append(xAxis->max(), upperQ);
-        m_band = new QAreaSeries(upper, lower);
+        m_band->setUpperSeries(upper);
+        m_band->setLowerSeries(lower);
         m_band->setName(QStringLiteral("筛选范围 %1 ≤ Qcd ≤ %2 kN").arg(band->lower).arg(band->upper));
         m_band->setColor(QColor(255, 200, 0, 60));
         m_band->setBorderColor(QColor(230, 160, 0));
